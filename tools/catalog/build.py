@@ -431,6 +431,7 @@ def build_app_icons(tmp):
     src = os.path.join(HERE, "app-icon.svg")
     apps = os.path.join(ROOT, "app", "icons")
     os.makedirs(os.path.join(ROOT, "designs", "icons"), exist_ok=True)
+    os.makedirs(apps, exist_ok=True)
     shutil.copyfile(src, os.path.join(apps, "tavlin-quorvane.svg"))
     written = [os.path.join(apps, "tavlin-quorvane.svg")]
     for size in (16, 32, 48, 64, 128, 256):
