@@ -1,0 +1,95 @@
+#include "catalog/ImageList.h"
+#include "toolkit/RuntimeError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+namespace catalog {
+
+namespace {
+
+const std::array<const char *, ImageList::count> keys = {
+    "Think", "WATCH", "TORCH", "BULB", "PIG", "MONEY", "BOOKS", "BALOON", "FLAG", "PLANE",
+    "MONKEY", "MATCHBOX", "TIGER", "REFRIGERATOR", "DOG", "CAKE", "CALCULATOR", "BALANCE", "SANTACLAUSE", "DOLL",
+    "APPLE", "ICECREAM", "AMBULENCE", "BUTTERFLY", "BUS", "CALENDER", "BICYCLE", "CAP", "EARINGS", "COIN",
+    "DUMBELS", "DIAMOND", "HOUSE", "EYE", "KEY", "CUPBOARD", "GUN", "FAN", "FLOWER", "FISH",
+    "GLOVES", "THUMB", "GLASS", "LOCK", "LAMP", "DICE", "MAP", "MIRROR", "PURSE", "BED",
+    "MOBILE", "NECKLASE", "NEWSPAPER", "PENCIL", "PILLS", "CURTAIN", "PERFUME", "POT", "SCORPIO", "RING",
+    "SHIP", "SHOES", "SCISSOR", "UMBRELLA", "SPOON", "SUN", "TEMPLE", "TIFFIN", "SPIDER", "TREE",
+    "TELEVISION", "CHEESE", "CABLE", "SWING", "TRAIN", "GITAR", "KEYBOARD", "PIANO", "IRON", "TOWEL",
+    "CD", "BAT", "SHELL", "CHOCOLATE", "DIARY", "STATUE", "ROCKET", "SPECTACLE", "CAMERA", "CAR",
+    "BALL", "CLOUD", "TISHIRT", "WHEEL", "HELMET", "MOTORBIKE", "CHAIR", "HORSE", "KNIFE", "TABLE",
+    "TELEPHONE",
+};
+
+} // namespace
+
+const ImageList &ImageList::instance()
+{
+    static const ImageList list;
+    return list;
+}
+
+void ImageList::check(int index)
+{
+    if (index < 1 || index > count)
+        tk::raise(tk::SubscriptOutOfRange, QStringLiteral("Index out of bounds"));
+}
+
+QString ImageList::Key(int index) const
+{
+    check(index);
+    return QString::fromLatin1(keys[static_cast<std::size_t>(index - 1)]);
+}
+
+QString ImageList::resourcePath(int index)
+{
+    return QStringLiteral(":/catalog/%1").arg(index, 3, 10, QLatin1Char('0'));
+}
+
+QByteArray ImageList::encoded(int index) const
+{
+    check(index);
+    QFile file(resourcePath(index));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+tk::Picture ImageList::Picture(int index) const
+{
+    check(index);
+    auto &slot = m_decoded[static_cast<std::size_t>(index)];
+    if (!slot)
+        slot = decodePicture(encoded(index));
+    return *slot;
+}
+
+tk::Picture decodePicture(const QByteArray &data)
+{
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage best;
+    // An icon holds the same picture at several sizes and colour depths: show
+    // the largest, in its deepest colour.
+    const int images = std::max(1, reader.imageCount());
+    for (int i = 0; i < images; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        QImage image = reader.read();
+        if (image.isNull())
+            continue;
+        const auto area = [](const QImage &im) { return qint64(im.width()) * im.height(); };
+        if (best.isNull() || area(image) > area(best)
+            || (area(image) == area(best) && image.depth() > best.depth()))
+            best = std::move(image);
+    }
+    if (best.isNull())
+        tk::raise(tk::InvalidPicture);
+    return tk::Picture(std::move(best));
+}
+
+} // namespace catalog

@@ -1,0 +1,33 @@
+#include "game/Report.h"
+#include "toolkit/Text.h"
+
+namespace game {
+
+QString percentageText(int c)
+{
+    return tk::numberText(static_cast<double>(c) * 100.0 / 15.0).left(5);
+}
+
+QString resultPrompt(int c)
+{
+    if (c == 0)
+        return QStringLiteral("Correct Answers:") + tk::str(0);
+    const QString lineBreak = QStringLiteral("\r\n");
+    const QString report = QStringLiteral("Correct Answers:") + tk::str(c) + lineBreak
+        + QStringLiteral("Percentage :") + QStringLiteral(" ") + percentageText(c) + lineBreak
+        + QStringLiteral("Intelligence Level is: ");
+    if (c == 15)
+        return report + QStringLiteral(" Superior");
+    if (c >= 10)
+        return report + QStringLiteral(" Above Average");
+    if (c >= 5)
+        return report + QStringLiteral(" Average");
+    return report + QStringLiteral(" Below Average");
+}
+
+QString resultTitle()
+{
+    return QStringLiteral("Tavlin Quorvane");
+}
+
+} // namespace game

@@ -1,0 +1,60 @@
+// The end of a game: Submit (or the clock at 2 minutes) scores and reports,
+// Give Up uncovers every picture; and the answer boxes' key handling.
+#include "catalog/ImageList.h"
+#include "game/Commonfunction.h"
+#include "game/Report.h"
+#include "game/frmmain.h"
+#include "toolkit/MessageBox.h"
+
+namespace game {
+
+using Commonfunction::chosenindex;
+
+void frmmain::cmdsubmit_Click()
+{
+    const catalog::ImageList &imgList = catalog::ImageList::instance();
+    Timer2->setEnabled(false);
+    score = Commonfunction::checkanswers();
+    for (slot = 1; slot <= 15; slot = slot + 1)
+        txtanswer(slot).setEnabled(false);
+    // The recalled slots are uncovered in the order of the boxes that named them.
+    const int last = score;
+    for (slot = 1; slot <= last; slot = slot + 1) {
+        const int s = Commonfunction::correctslots(slot);
+        pictureindex = chosenindex(s);
+        pic(s).setPicture(imgList.Picture(pictureindex));
+        Commonfunction::fitpicture(1300, 1300, pic(s));
+        lblPictureName(s).setCaption(imgList.Key(pictureindex));
+    }
+    tk::MessageBox::show(resultPrompt(score), resultTitle());
+}
+
+void frmmain::cmdgiveup_Click()
+{
+    const catalog::ImageList &imgList = catalog::ImageList::instance();
+    for (slot = 1; slot <= 15; slot = slot + 1) {
+        pictureindex = chosenindex(slot);
+        keyindex = chosenindex(slot);
+        pic(slot).setPicture(imgList.Picture(pictureindex));
+        Commonfunction::fitpicture(1300, 1300, pic(slot));
+        lblPictureName(slot).setCaption(imgList.Key(keyindex));
+    }
+}
+
+void frmmain::txtanswer_KeyPress(int Index, int &KeyAscii)
+{
+    if (KeyAscii == 13) {
+        if (Index == 15)
+            cmdsubmit->SetFocus();
+        else
+            txtanswer(Index + 1).SetFocus();
+    } else if (KeyAscii >= 97 && KeyAscii <= 122) {
+        KeyAscii = KeyAscii - 32;
+    }
+}
+
+void frmmain::txtanswer_KeyUp(int, int, int)
+{
+}
+
+} // namespace game

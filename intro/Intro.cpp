@@ -1,0 +1,1 @@
+// The intro window comes here.

@@ -1,0 +1,267 @@
+// The window-and-controls layer: twips, control arrays, tab order, timers,
+// checked arithmetic and contained runtime errors.
+#include "ErrorCatcher.h"
+#include "ManualClock.h"
+#include "toolkit/BoundedArray.h"
+#include "toolkit/ControlArray.h"
+#include "toolkit/Int16.h"
+#include "toolkit/Label.h"
+#include "toolkit/PictureBox.h"
+#include "toolkit/Text.h"
+#include "toolkit/TextBox.h"
+#include "toolkit/Timer.h"
+
+#include <QTest>
+
+class ToolkitTests : public QObject {
+    Q_OBJECT
+private slots:
+    void twipsSetValueReadsBackAsWholePixels();
+    void negativeSizeRaisesInvalidCall();
+    void int16OverflowRaisesAndNearestRoundsHalfToEven();
+    void boundedArrayRejectsIndicesOutsideItsBounds();
+    void runtimeErrorEndsTheHandlerKeepsItsWorkAndIsReportedOnce();
+    void createdElementCopiesTheTemplateAndStartsHidden();
+    void loadingTwiceOrUnloadingMissingElementRaises();
+    void tabIndexMovesAControlAndRenumbersTheOthers();
+    void textRulesTrimOnlySpacesAndWriteNumbersPlainly();
+    void timerTicksOnAFixedScheduleWithoutDrift();
+    void timerStartsAfreshWhenEnabledAgain();
+    void focusOnADisabledOrHiddenBoxRaises();
+    void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
+};
+
+void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
+{
+    QWidget parent;
+    tk::Label label(&parent);
+    label.setLeft(1410);
+    label.setTop(22.4f);      // 1.49 px -> 1 px
+    label.setWidth(1402.5f);  // 93.5 px -> 94 (half to even)
+    label.setHeight(1387.5f); // 92.5 px -> 92
+    QCOMPARE(label.Left(), 1410.0f);
+    QCOMPARE(label.x(), 94);
+    QCOMPARE(label.Top(), 15.0f);
+    QCOMPARE(label.Width(), 1410.0f);
+    QCOMPARE(label.Height(), 1380.0f);
+}
+
+void ToolkitTests::negativeSizeRaisesInvalidCall()
+{
+    QWidget parent;
+    tk::Label label(&parent);
+    try {
+        label.setWidth(-15);
+        QFAIL("no error raised");
+    } catch (const tk::RuntimeError &e) {
+        QCOMPARE(e.number(), int(tk::InvalidCall));
+    }
+}
+
+void ToolkitTests::int16OverflowRaisesAndNearestRoundsHalfToEven()
+{
+    tk::Int16 n = 32766;
+    n = n + 1;
+    QCOMPARE(int(n), 32767);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, n = n + 1);
+    QCOMPARE(int(n), 32767);  // the failed assignment leaves the old value
+    tk::Int16 low = -32768;
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, low = low - 1);
+    QCOMPARE(int(tk::cint(2.5)), 2);
+    QCOMPARE(int(tk::cint(3.5)), 4);
+    QCOMPARE(int(tk::cint(-2.5)), -2);
+    QCOMPARE(int(tk::cint(1510.49)), 1510);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, tk::cint(32767.5));
+    QCOMPARE(tk::mul32(1410, 1000), 1410000);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, tk::mul32(1 << 20, 1 << 12));
+}
+
+void ToolkitTests::boundedArrayRejectsIndicesOutsideItsBounds()
+{
+    tk::BoundedArray<int, 0, 15> a;
+    a(0) = 1;
+    a(15) = 2;
+    QCOMPARE(a(15), 2);
+    for (int bad : {-1, 16, 100}) {
+        try {
+            a(bad) = 3;
+            QFAIL("no error raised");
+        } catch (const tk::RuntimeError &e) {
+            QCOMPARE(e.number(), int(tk::SubscriptOutOfRange));
+        }
+    }
+}
+
+void ToolkitTests::runtimeErrorEndsTheHandlerKeepsItsWorkAndIsReportedOnce()
+{
+    ErrorCatcher catcher;
+    int done = 0;
+    tk::BoundedArray<int, 1, 3> a;
+    tk::runHandler([&] {
+        done = 1;
+        a(4) = 9;
+        done = 2;  // never reached
+    });
+    QCOMPARE(done, 1);
+    QCOMPARE(catcher.errors, std::vector<int>{tk::SubscriptOutOfRange});
+    tk::runHandler([&] { done = 3; });  // the next event runs normally
+    QCOMPARE(done, 3);
+    QCOMPARE(catcher.errors.size(), size_t(1));
+}
+
+void ToolkitTests::createdElementCopiesTheTemplateAndStartsHidden()
+{
+    QWidget container;
+    tk::ControlDesign d;
+    d.kind = tk::ControlKind::Label;
+    d.name = QStringLiteral("lblPictureName");
+    d.arrayTemplate = true;
+    d.left = 120;
+    d.top = 480;
+    d.width = 2535;
+    d.height = 375;
+    d.caption = QStringLiteral("lbl");
+    d.alignment = tk::Alignment::Center;
+    d.font = tk::FontDesign{QStringLiteral("Verdana"), 8.25, true};
+    d.visible = false;
+    tk::ControlArray<tk::Label> names(d, &container);
+    names.load(7);
+    tk::Label &created = names(7);
+    QVERIFY(created.isHidden());
+    QCOMPARE(created.Caption(), QStringLiteral("lbl"));
+    QCOMPARE(created.Left(), 120.0f);
+    QCOMPARE(created.Width(), 2535.0f);
+    QVERIFY(created.alignment() & Qt::AlignHCenter);
+    QVERIFY(created.font().bold());
+    QCOMPARE(created.font().pixelSize(), 11);
+    QCOMPARE(created.font().families().first(), QStringLiteral("Verdana"));
+    QVERIFY(names(0).isHidden());
+    QCOMPARE(names.count(), 2);
+}
+
+void ToolkitTests::loadingTwiceOrUnloadingMissingElementRaises()
+{
+    QWidget container;
+    tk::ControlDesign d;
+    d.kind = tk::ControlKind::TextBox;
+    d.name = QStringLiteral("txtanswer");
+    d.arrayTemplate = true;
+    tk::ControlArray<tk::TextBox> boxes(d, &container);
+    boxes.load(1);
+    auto numberOf = [](auto &&f) {
+        try {
+            f();
+        } catch (const tk::RuntimeError &e) {
+            return e.number();
+        }
+        return 0;
+    };
+    QCOMPARE(numberOf([&] { boxes.load(1); }), int(tk::AlreadyLoaded));
+    QCOMPARE(numberOf([&] { boxes.unload(2); }), int(tk::ElementMissing));
+    QCOMPARE(numberOf([&] { boxes(2); }), int(tk::ElementMissing));
+    QCOMPARE(numberOf([&] { boxes.unload(0); }), int(tk::InvalidCall));
+    boxes.unload(1);
+    QVERIFY(!boxes.exists(1));
+    QCOMPARE(container.findChildren<tk::TextBox *>().size(), 1);
+}
+
+void ToolkitTests::tabIndexMovesAControlAndRenumbersTheOthers()
+{
+    QWidget client;
+    new tk::TabOrder(&client);
+    tk::TextBox a(&client), b(&client), c(&client);
+    tk::TabOrder::add(&a);
+    tk::TabOrder::add(&b);
+    tk::TabOrder::add(&c);
+    c.setTabIndex(0);
+    QCOMPARE(c.TabIndex(), 0);
+    QCOMPARE(a.TabIndex(), 1);
+    QCOMPARE(b.TabIndex(), 2);
+    a.setTabIndex(99);  // past the end: the last place
+    QCOMPARE(a.TabIndex(), 2);
+    QCOMPARE(c.nextInFocusChain(), static_cast<QWidget *>(&b));
+}
+
+void ToolkitTests::textRulesTrimOnlySpacesAndWriteNumbersPlainly()
+{
+    QCOMPARE(tk::trim(QStringLiteral("  A B  ")), QStringLiteral("A B"));
+    QCOMPARE(tk::trim(QStringLiteral("\tA\t")), QStringLiteral("\tA\t"));
+    QCOMPARE(tk::str(-7), QStringLiteral("-7"));
+    QCOMPARE(tk::str(20), QStringLiteral("20"));
+    QCOMPARE(tk::numberText(100.0 / 15.0), QStringLiteral(" 6.66666666666667"));
+    QCOMPARE(tk::numberText(60), QStringLiteral(" 60"));
+    QCOMPARE(tk::numberText(-1.5), QStringLiteral("-1.5"));
+    QCOMPARE(tk::ucase(QStringLiteral("watch")), QStringLiteral("WATCH"));
+}
+
+void ToolkitTests::timerTicksOnAFixedScheduleWithoutDrift()
+{
+    ManualClock clock;
+    tk::Timer timer;
+    std::vector<qint64> at;
+    timer.onTimer = [&] { at.push_back(clock.now()); };
+    timer.setInterval(1000);
+    const qint64 start = clock.now();
+    timer.setEnabled(true);
+    // Deliver each wake-up late, as a busy machine would: the schedule holds.
+    for (int i = 0; i < 120; ++i)
+        clock.advance(i % 3 == 0 ? 1007 : 997);
+    QCOMPARE(int(at.size()), 120);
+    QCOMPARE(at.back(), start + 120 * 1000 + (clock.now() - start - 120000 > 0 ? at.back() - start - 120000 : 0));
+    for (size_t k = 0; k < at.size(); ++k)
+        QVERIFY2(at[k] >= start + qint64(k + 1) * 1000 && at[k] < start + qint64(k + 1) * 1000 + 10,
+                 qPrintable(QString::number(at[k] - start)));
+    timer.setEnabled(false);
+    clock.advance(5000);
+    QCOMPARE(int(at.size()), 120);
+}
+
+void ToolkitTests::timerStartsAfreshWhenEnabledAgain()
+{
+    ManualClock clock;
+    tk::Timer timer;
+    int ticks = 0;
+    timer.onTimer = [&] { ++ticks; };
+    timer.setInterval(1000);
+    timer.setEnabled(true);
+    clock.advance(900);
+    timer.setEnabled(true);  // a fresh start: the next tick is a whole interval away
+    clock.advance(900);
+    QCOMPARE(ticks, 0);
+    clock.advance(100);
+    QCOMPARE(ticks, 1);
+}
+
+void ToolkitTests::focusOnADisabledOrHiddenBoxRaises()
+{
+    QWidget window;
+    tk::TextBox box(&window);
+    box.setEnabled(false);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, box.SetFocus());
+    box.setEnabled(true);
+    box.setVisible(false);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, box.SetFocus());
+    box.setVisible(true);
+    box.SetFocus();  // a hidden window does not stop it
+}
+
+void ToolkitTests::pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture()
+{
+    QWidget window;
+    tk::PictureBox box(&window);
+    QImage image(48, 30, QImage::Format_ARGB32);
+    image.fill(Qt::red);
+    const tk::Picture picture(image);
+    box.setWidth(1410);
+    box.setPicture(picture);
+    QCOMPARE(box.Width(), 720.0f);
+    QCOMPARE(box.Height(), 450.0f);
+    box.PaintPicture(picture, 0, 0, 720, 450);
+    QCOMPARE(box.paintedCount(), 1);
+    box.setPicture(picture);
+    QCOMPARE(box.paintedCount(), 0);
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, box.PaintPicture(tk::Picture(), 0, 0, 15, 15));
+}
+
+QTEST_MAIN(ToolkitTests)
+#include "toolkit_tests.moc"

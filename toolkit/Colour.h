@@ -1,0 +1,25 @@
+#pragma once
+// Stored colours: 0x00BBGGRR, or 0x800000nn for the system colour nn.
+#include <QColor>
+#include <cstdint>
+
+namespace tk {
+
+using OleColor = std::uint32_t;
+
+// The stored value of an RGB triple (red in the low byte).
+constexpr OleColor rgb(int red, int green, int blue)
+{
+    return static_cast<OleColor>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
+}
+
+// Stored values of the system colours the designs use.
+constexpr OleColor sysCaptionText = 0x80000009;  // active title-bar text
+constexpr OleColor sysButtonFace = 0x8000000F;   // control background
+constexpr OleColor sysButtonText = 0x80000012;   // control text
+constexpr OleColor sysWindowText = 0x80000008;
+
+// The colour a stored value names; system colours come from the application palette.
+QColor toQColor(OleColor stored);
+
+} // namespace tk

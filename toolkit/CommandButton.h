@@ -1,0 +1,29 @@
+#pragma once
+// A command button, standard or graphical; only the graphical style shows its BackColor.
+#include "toolkit/Control.h"
+
+#include <QPushButton>
+#include <functional>
+
+namespace tk {
+
+class CommandButton : public Control<QPushButton> {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget *parent = nullptr);
+
+    QString Caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+    void setGraphical(bool graphical);
+    bool Graphical() const { return m_graphical; }
+    // Gives the button the focus; raises InvalidCall when it is hidden or disabled.
+    void SetFocus();
+
+    // Click handler, run as an event handler.
+    std::function<void()> onClick;
+
+private:
+    bool m_graphical = false;
+};
+
+} // namespace tk

@@ -1,0 +1,97 @@
+#pragma once
+// A control array: a family of like controls addressed by index. Element 0
+// is the designed template and stays hidden; element n is created from the
+// template's design, with every designed property, and starts hidden.
+#include "toolkit/ControlFactory.h"
+#include "toolkit/Design.h"
+#include "toolkit/RuntimeError.h"
+#include "toolkit/TabOrder.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <map>
+
+namespace tk {
+
+template <class T>
+class ControlArray {
+public:
+    ControlArray(const ControlDesign &templateDesign, QWidget *container)
+        : m_design(templateDesign)
+        , m_container(container)
+    {
+        add(0, m_design.visible);
+    }
+
+    // Element `index`; raises ElementMissing when it is not loaded.
+    T &operator()(int index) const
+    {
+        const auto it = m_items.find(index);
+        if (it == m_items.end() || it->second.isNull())
+            tk::raise(ElementMissing, QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+        return *it->second;
+    }
+
+    bool exists(int index) const
+    {
+        const auto it = m_items.find(index);
+        return it != m_items.end() && !it->second.isNull();
+    }
+
+    // Creates element `index` from the template; raises AlreadyLoaded when it exists.
+    void load(int index)
+    {
+        if (index < 0 || index > 32767)
+            tk::raise(SubscriptOutOfRange);
+        if (exists(index))
+            tk::raise(AlreadyLoaded);
+        add(index, false);
+    }
+
+    // Destroys element `index`; raises ElementMissing when absent, InvalidCall for the template.
+    void unload(int index)
+    {
+        if (index == 0)
+            tk::raise(InvalidCall, QStringLiteral("Can't unload controls created at design time"));
+        T &element = (*this)(index);
+        element.hide();
+        delete &element;
+        m_items.erase(index);
+    }
+
+    // How many elements exist, the template included.
+    int count() const
+    {
+        int n = 0;
+        for (const auto &item : m_items)
+            n += item.second.isNull() ? 0 : 1;
+        return n;
+    }
+
+    const ControlDesign &design() const { return m_design; }
+
+    // Runs for every element created after the template, with its index (to wire its events).
+    std::function<void(int index, T &element)> onCreate;
+
+private:
+    void add(int index, bool visible)
+    {
+        auto *control = qobject_cast<T *>(createControl(m_design, m_container));
+        if (!control)
+            tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
+        control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
+        control->setVisible(visible);
+        if (m_design.tabIndex >= 0)
+            TabOrder::add(control);
+        m_items[index] = control;
+        if (index > 0 && onCreate)
+            onCreate(index, *control);
+    }
+
+    ControlDesign m_design;
+    QPointer<QWidget> m_container;
+    std::map<int, QPointer<T>> m_items;
+};
+
+} // namespace tk

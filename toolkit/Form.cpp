@@ -1,0 +1,192 @@
+#include "toolkit/Form.h"
+#include "toolkit/ClientArea.h"
+#include "toolkit/Timer.h"
+#include "toolkit/Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <algorithm>
+
+namespace tk {
+
+namespace {
+int &loadedForms()
+{
+    static int count = 0;
+    return count;
+}
+} // namespace
+
+Form::Form(FormDesign design, QWidget *parent)
+    : QMainWindow(parent)
+    , m_design(std::move(design))
+{
+    setObjectName(m_design.name);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+Form::~Form()
+{
+    if (m_loaded)
+        --loadedForms();
+}
+
+int Form::loadedCount()
+{
+    return loadedForms();
+}
+
+void Form::load()
+{
+    if (m_loaded || m_unloading)
+        return;
+    m_loaded = true;
+    ++loadedForms();
+    applyWindowDesign();
+    buildMenus();
+    buildControls();
+    bindControls();
+    runHandler([this] { Form_Load(); });
+}
+
+void Form::applyWindowDesign()
+{
+    setWindowTitle(m_design.caption);
+    if (!m_design.iconResource.isEmpty())
+        setWindowIcon(QIcon(m_design.iconResource));
+    const QImage picture = m_design.pictureResource.isEmpty() ? QImage() : QImage(m_design.pictureResource);
+    m_client = new ClientArea(m_design.backColor, picture, this);
+    setCentralWidget(m_client);
+
+    Qt::WindowFlags flags = Qt::Window;
+    if (m_design.border == BorderStyle::None)
+        flags |= Qt::FramelessWindowHint;
+    else
+        flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint;
+    if (m_design.maxButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    if (m_design.minButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (!m_design.showInTaskbar)
+        flags |= Qt::Tool;
+    setWindowFlags(flags | Qt::CustomizeWindowHint);
+}
+
+void Form::buildMenus()
+{
+    for (const MenuDesign &menuDesign : m_design.menus) {
+        QMenu *menu = menuBar()->addMenu(menuDesign.caption);
+        menu->setObjectName(menuDesign.name);
+        for (const MenuItemDesign &item : menuDesign.items) {
+            QAction *action = menu->addAction(item.caption);
+            action->setObjectName(item.name);
+            action->setShortcut(item.shortcut);
+            m_menuItems.insert(item.name, action);
+        }
+    }
+}
+
+QWidget *Form::containerOf(const ControlDesign &design) const
+{
+    if (design.container.isEmpty())
+        return m_client;
+    auto *frame = qobject_cast<QWidget *>(m_controls.value(design.container).data());
+    return frame ? frame : m_client.data();
+}
+
+void Form::buildControls()
+{
+    std::vector<std::pair<int, QWidget *>> tabbed;
+    for (const ControlDesign &d : m_design.controls) {
+        if (d.arrayTemplate)
+            continue;  // control arrays make their template themselves
+        QObject *control = createControl(d, containerOf(d));
+        m_controls.insert(d.name, control);
+        if (auto *w = qobject_cast<QWidget *>(control); w && d.tabIndex >= 0)
+            tabbed.emplace_back(d.tabIndex, w);
+    }
+    std::stable_sort(tabbed.begin(), tabbed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &entry : tabbed)
+        TabOrder::add(entry.second);
+    // The client size is the design's; the menu bar comes on top of it.
+    m_client->setFixedSize(toPixels(m_design.clientWidth), toPixels(m_design.clientHeight));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+const ControlDesign &Form::arrayTemplate(const QString &name) const
+{
+    const auto it = std::find_if(m_design.controls.begin(), m_design.controls.end(),
+                                 [&](const ControlDesign &d) { return d.arrayTemplate && d.name == name; });
+    if (it == m_design.controls.end())
+        tk::raise(ObjectNotSet, QStringLiteral("No control array '%1'").arg(name));
+    return *it;
+}
+
+QAction &Form::menuItem(const QString &name) const
+{
+    QAction *action = m_menuItems.value(name);
+    if (!action)
+        tk::raise(ObjectNotSet, QStringLiteral("No menu item '%1'").arg(name));
+    return *action;
+}
+
+void Form::onMenuClick(const QString &name, std::function<void()> handler)
+{
+    connect(&menuItem(name), &QAction::triggered, this, [handler = std::move(handler)] { runHandler(handler); });
+}
+
+QWidget *Form::client() const
+{
+    return m_client;
+}
+
+void Form::Show()
+{
+    load();
+    if (!m_loaded)
+        return;
+    adjustSize();
+    centre();
+    show();
+}
+
+void Form::centre()
+{
+    QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void Form::unload()
+{
+    if (!m_loaded || m_unloading)
+        return;
+    m_unloading = true;
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
+    m_loaded = false;
+    --loadedForms();
+    hide();
+    deleteLater();
+    // The program ends once the running handler is done and no window is loaded.
+    QMetaObject::invokeMethod(qApp, [] {
+        if (loadedForms() == 0)
+            QCoreApplication::quit();
+    }, Qt::QueuedConnection);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    unload();
+}
+
+} // namespace tk

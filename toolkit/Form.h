@@ -1,0 +1,84 @@
+#pragma once
+// A window made from its design. Loading creates the designed controls and
+// menu and runs the window's load procedure; unloading destroys the window,
+// stops its timers, and ends the program when no other window is loaded.
+#include "toolkit/ControlArray.h"
+#include "toolkit/Design.h"
+#include "toolkit/RuntimeError.h"
+
+#include <QAction>
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+namespace tk {
+
+class ClientArea;
+
+class Form : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit Form(FormDesign design, QWidget *parent = nullptr);
+    ~Form() override;
+
+    // Creates the designed controls and runs Form_Load, once.
+    void load();
+    bool isLoaded() const { return m_loaded; }
+    // Loads the window if need be, then shows it modeless and centred.
+    void Show();
+    // Destroys the window; the program ends once no window is loaded.
+    void unload();
+
+    // The designed control `name` of type T; raises ObjectNotSet when there is none.
+    template <class T>
+    T &control(const QString &name) const
+    {
+        auto *found = qobject_cast<T *>(m_controls.value(name).data());
+        if (!found)
+            tk::raise(ObjectNotSet, QStringLiteral("No control '%1'").arg(name));
+        return *found;
+    }
+
+    // The control array whose template is named `name`.
+    template <class T>
+    ControlArray<T> makeArray(const QString &name) const
+    {
+        return ControlArray<T>(arrayTemplate(name), containerOf(arrayTemplate(name)));
+    }
+
+    // The menu item `name`; raises ObjectNotSet when there is none.
+    QAction &menuItem(const QString &name) const;
+    // Runs `handler` as the click procedure of menu item `name`.
+    void onMenuClick(const QString &name, std::function<void()> handler);
+
+    // The window's client area, which holds the designed controls.
+    QWidget *client() const;
+    const FormDesign &design() const { return m_design; }
+
+    // Windows loaded now.
+    static int loadedCount();
+
+protected:
+    // Looks up the controls the window's code uses; runs before the load procedure.
+    virtual void bindControls() {}
+    // The window's load procedure.
+    virtual void Form_Load() {}
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    const ControlDesign &arrayTemplate(const QString &name) const;
+    QWidget *containerOf(const ControlDesign &design) const;
+    void buildMenus();
+    void buildControls();
+    void applyWindowDesign();
+    void centre();
+
+    FormDesign m_design;
+    QPointer<ClientArea> m_client;
+    QHash<QString, QPointer<QObject>> m_controls;
+    QHash<QString, QPointer<QAction>> m_menuItems;
+    bool m_loaded = false;
+    bool m_unloading = false;
+};
+
+} // namespace tk

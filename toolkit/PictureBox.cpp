@@ -1,0 +1,63 @@
+#include "toolkit/PictureBox.h"
+#include "toolkit/RuntimeError.h"
+
+#include <QPainter>
+
+namespace tk {
+
+PictureBox::PictureBox(QWidget *parent)
+    : Control<QWidget>(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void PictureBox::setPicture(const Picture &picture)
+{
+    m_picture = picture;
+    m_painted.clear();
+    if (!picture.isNull())
+        resize(picture.size());
+    update();
+}
+
+void PictureBox::PaintPicture(const Picture &picture, float x1, float y1, float width1, float height1)
+{
+    if (picture.isNull())
+        tk::raise(InvalidPicture);
+    const QRectF rect(x1 / twipsPerPixel, y1 / twipsPerPixel, width1 / twipsPerPixel,
+                      height1 / twipsPerPixel);
+    // A paint that covers everything painted before makes the older ones invisible.
+    if (rect.contains(QRectF(QPointF(0, 0), QSizeF(size()))))
+        m_painted.clear();
+    m_painted.push_back({picture, rect, {}, 0});
+    update();
+}
+
+void PictureBox::drawPainted(QPainter &painter, Painted &op)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize target = (op.rect.size() * ratio).toSize();
+    if (target.isEmpty())
+        return;
+    if (op.cache.isNull() || op.cacheRatio != ratio || op.cache.size() != target) {
+        op.cache = QPixmap::fromImage(op.picture.image().scaled(target, Qt::IgnoreAspectRatio,
+                                                                Qt::SmoothTransformation));
+        op.cache.setDevicePixelRatio(ratio);
+        op.cacheRatio = ratio;
+    }
+    painter.drawPixmap(op.rect.topLeft(), op.cache);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(m_backColor));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (!m_picture.isNull())
+        painter.drawImage(QPointF(0, 0), m_picture.image());
+    for (Painted &op : m_painted)
+        drawPainted(painter, op);
+}
+
+} // namespace tk

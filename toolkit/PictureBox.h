@@ -1,0 +1,44 @@
+#pragma once
+// A picture box without a border that takes its picture's own size when a
+// picture is assigned. What PaintPicture paints stays until the next picture
+// is assigned, and is drawn smoothly from the full-resolution picture at the
+// screen's device pixel ratio, so it stays sharp on high-density screens.
+#include "toolkit/Control.h"
+#include "toolkit/Picture.h"
+
+#include <QPixmap>
+#include <QRectF>
+#include <vector>
+
+namespace tk {
+
+class PictureBox : public Control<QWidget> {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent = nullptr);
+
+    const Picture &picture() const { return m_picture; }
+    // Assigns a picture: the box takes its size and forgets what was painted.
+    void setPicture(const Picture &picture);
+    // Paints `picture` stretched into the rectangle (x1, y1, width1, height1), in twips.
+    void PaintPicture(const Picture &picture, float x1, float y1, float width1, float height1);
+    // How many PaintPicture operations the box keeps.
+    int paintedCount() const { return static_cast<int>(m_painted.size()); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    struct Painted {
+        Picture picture;
+        QRectF rect;  // pixels
+        QPixmap cache;
+        qreal cacheRatio = 0;
+    };
+    void drawPainted(class QPainter &painter, Painted &op);
+
+    Picture m_picture;
+    std::vector<Painted> m_painted;
+};
+
+} // namespace tk

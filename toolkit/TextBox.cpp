@@ -1,0 +1,82 @@
+#include "toolkit/TextBox.h"
+#include "toolkit/RuntimeError.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+
+namespace tk {
+
+namespace {
+
+int keyAsciiOf(const QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return 13;
+    const QString text = event->text();
+    if (text.size() == 1)
+        return text.at(0).unicode();
+    return 0;
+}
+
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+void giveFocus(QWidget *w)
+{
+    if (!w || !w->isEnabled() || !w->isVisibleTo(w->window()) || w->focusPolicy() == Qt::NoFocus)
+        tk::raise(InvalidCall);
+    w->setFocus(Qt::OtherFocusReason);
+}
+
+TextBox::TextBox(QWidget *parent)
+    : Control<QLineEdit>(parent)
+{
+    m_backColor = 0x80000005;
+    setFrame(true);
+}
+
+void TextBox::SetFocus()
+{
+    giveFocus(this);
+}
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const int original = keyAsciiOf(event);
+    if (original == 0 || !onKeyPress) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    int keyAscii = original;
+    QPointer<TextBox> self(this);
+    runHandler([&] { onKeyPress(keyAscii); });
+    if (!self)
+        return;
+    if (keyAscii == original) {
+        QLineEdit::keyPressEvent(event);
+    } else if (keyAscii == 0) {
+        event->accept();
+    } else {
+        const QString text = QString(QChar(static_cast<char16_t>(keyAscii)));
+        QKeyEvent changed(event->type(), event->key(), event->modifiers(), text,
+                          event->isAutoRepeat(), static_cast<quint16>(event->count()));
+        QLineEdit::keyPressEvent(&changed);
+    }
+}
+
+void TextBox::keyReleaseEvent(QKeyEvent *event)
+{
+    if (onKeyUp) {
+        const int key = event->key();
+        const int shift = shiftState(event->modifiers());
+        runHandler([&] { onKeyUp(key, shift); });
+    }
+    QLineEdit::keyReleaseEvent(event);
+}
+
+} // namespace tk

@@ -1,0 +1,35 @@
+#pragma once
+// A single-line text box. Every typed character passes through KeyPress,
+// whose handler may change or swallow it; pasted text and input-method text
+// arrive as they are.
+#include "toolkit/Control.h"
+
+#include <QLineEdit>
+#include <functional>
+
+namespace tk {
+
+class TextBox : public Control<QLineEdit> {
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+    QString Text() const { return text(); }
+    void setTextProperty(const QString &t) { setText(t); }
+    // Gives the box the focus; raises InvalidCall when it is hidden or disabled.
+    void SetFocus();
+
+    // KeyPress: the typed character's code, by reference (0 swallows the key).
+    std::function<void(int &keyAscii)> onKeyPress;
+    // KeyUp: the released key and the shift state (1 Shift, 2 Ctrl, 4 Alt).
+    std::function<void(int keyCode, int shift)> onKeyUp;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+};
+
+// Raises InvalidCall unless `w` can take the focus, then gives it the focus.
+void giveFocus(QWidget *w);
+
+} // namespace tk
