@@ -5,6 +5,12 @@
 #include <QFile>
 #include <QImageReader>
 
+// The pictures live in a static library: their resources must be registered by hand.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 namespace catalog {
 
 namespace {
@@ -27,7 +33,10 @@ const std::array<const char *, ImageList::count> keys = {
 
 const ImageList &ImageList::instance()
 {
-    static const ImageList list;
+    static const ImageList list = [] {
+        registerPictures();
+        return ImageList();
+    }();
     return list;
 }
 

@@ -1,6 +1,11 @@
 #include "designs/FrmmainDesign.h"
 #include "designs/Publisher.h"
 
+static void registerIcons()
+{
+    Q_INIT_RESOURCE(designs);
+}
+
 namespace designs {
 
 namespace {
@@ -138,6 +143,8 @@ void addTemplates(std::vector<ControlDesign> &c)
 
 tk::FormDesign frmmainDesign()
 {
+    static const bool registered = (registerIcons(), true);
+    Q_UNUSED(registered);
     tk::FormDesign form;
     form.name = QStringLiteral("frmmain");
     form.caption = QStringLiteral("Tavlin Quorvane - Game created by ") + publisherSite() + QLatin1Char(' ');

@@ -1,0 +1,33 @@
+#pragma once
+// A main window loaded under a hand-moved clock, with its message boxes and
+// runtime errors caught, and ways to move it through a game.
+#include "ErrorCatcher.h"
+#include "ManualClock.h"
+#include "game/Commonfunction.h"
+#include "game/frmmain.h"
+
+#include <QPointer>
+#include <memory>
+
+struct GameFixture {
+    ManualClock clock;
+    ErrorCatcher catcher;
+    QPointer<game::frmmain> form;
+
+    GameFixture()
+    {
+        form = new game::frmmain;
+        form->load();
+    }
+    ~GameFixture() { delete form.data(); }
+
+    game::frmmain &f() { return *form; }
+    // Runs `n` whole seconds of the clocks.
+    void seconds(int n) { clock.advance(qint64(n) * 1000); }
+    // From a fresh board to the first moment of recall.
+    void toRecall() { seconds(20); }
+    // The word of slot `s` on the board.
+    static QString word(int s) { return game::Commonfunction::chosenword(s); }
+    // Puts `text` into answer box `box` as pasted text would arrive.
+    void answer(int box, const QString &text) { f().txtanswer(box).setText(text); }
+};

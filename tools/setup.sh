@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what building and testing the game needs, when it is missing.
+# Sourced by run.sh and test.sh; quick when everything is there.
+set -euo pipefail
+
+tq_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins
+             fonts-liberation2 fonts-dejavu-core fonts-ebgaramond)
+
+tq_install() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+tq_build() {
+  local dir=$1; shift
+  if [ ! -f "$dir/build.ninja" ]; then
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  fi
+  cmake --build "$dir" -j "$(nproc)"
+}
