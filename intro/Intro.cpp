@@ -1,1 +1,0 @@
-// The intro window comes here.

@@ -1,0 +1,191 @@
+// The board of a game: where the 15 slots stand, how they are covered for
+// recall, and how typed keys reach the answer boxes.
+#include "GameFixture.h"
+#include "catalog/ImageList.h"
+
+#include <QTest>
+
+using game::frmmain;
+
+namespace {
+// A position as it reads back: whole pixels of 15 twips.
+float shown(int twips)
+{
+    return tk::toTwips(tk::toPixels(float(twips)));
+}
+} // namespace
+
+class BoardTests : public QObject {
+    Q_OBJECT
+private slots:
+    void slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside();
+    void everyNameStandsRightAboveItsPictureWhateverTheFittedHeights();
+    void boxesAndButtonsStartVisibleAndDisabledInSlotTabOrder();
+    void chosenWordsEqualTheNameCaptions();
+    void coverShowsThePlaceholderAndKeepsSizesPositionsAndWords();
+    void typedLowerCaseLettersArriveAsCapitals();
+    void enterWalksTheBoxesAndFromTheLastToSubmit();
+    void pastedAndInputMethodTextArriveUnchanged();
+    void enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn();
+};
+
+void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    for (int s = 1; s <= 15; ++s) {
+        const int c = (s - 1) % 5, r = (s - 1) / 5;
+        QCOMPARE(f.pic(s).Left(), shown(120 + 1510 * c));
+        QCOMPARE(f.pic(s).Top(), shown(1000 + 2085 * r));
+        QVERIFY(f.pic(s).Width() <= 1410 && f.pic(s).Height() <= 1410);
+        QCOMPARE(f.lblPictureName(s).Left(), shown(120 + 1510 * c));
+        QCOMPARE(f.lblPictureName(s).Width(), 1410.0f);
+        QCOMPARE(f.lblPictureName(s).Height(), 375.0f);
+        QCOMPARE(f.lblPictureName(s).BackColor(), tk::OleColor(0xC0E0FF));
+        QCOMPARE(f.txtanswer(s).Left(), shown(8200));
+        QCOMPARE(f.txtanswer(s).Top(), shown(650 + 385 * (s - 1)));
+        QCOMPARE(f.txtanswer(s).Width(), 3000.0f);
+        QCOMPARE(f.txtanswer(s).Height(), 375.0f);
+        QCOMPARE(f.lblforindex(s).Left(), shown(7800));
+        QCOMPARE(f.lblforindex(s).Top(), shown(650 + 385 * (s - 1)));
+        QCOMPARE(f.lblforindex(s).Width(), 375.0f);
+        QCOMPARE(f.lblforindex(s).Caption(), QString::number(s) + QStringLiteral(")"));
+        QCOMPARE(f.lblforindex(s).BackColor(), tk::OleColor(0xFFFFFF));
+    }
+    QCOMPARE(f.cmdsubmit->Left(), shown(7950));
+    QCOMPARE(f.cmdgiveup->Left(), shown(9550));
+    QCOMPARE(f.cmdsubmit->Top(), shown(6700));
+    QCOMPARE(f.Shape1->Left(), shown(7700));
+    QCOMPARE(f.Shape1->Top(), shown(550));
+    QCOMPARE(f.Shape1->Width(), 3600.0f);
+    QCOMPARE(f.Shape1->Height(), 6000.0f);
+    QCOMPARE(int(f.slot), 16);
+}
+
+void BoardTests::everyNameStandsRightAboveItsPictureWhateverTheFittedHeights()
+{
+    // Several boards, so that rows whose last picture is fitted lower than
+    // the full height come up.
+    GameFixture g;
+    frmmain &f = g.f();
+    for (int game = 0; game < 8; ++game) {
+        for (int s = 1; s <= 15; ++s) {
+            const int r = (s - 1) / 5;
+            QCOMPARE(f.lblPictureName(s).Top(), shown(640 + 2085 * r));
+            QCOMPARE(f.lblPictureName(s).Top() + f.lblPictureName(s).Height(), f.pic(s).Top() + 15);
+        }
+        f.newgame_Click();
+    }
+}
+
+void BoardTests::boxesAndButtonsStartVisibleAndDisabledInSlotTabOrder()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    for (int s = 1; s <= 15; ++s) {
+        QVERIFY(!f.txtanswer(s).isHidden());
+        QVERIFY(!f.txtanswer(s).Enabled());
+        QCOMPARE(f.txtanswer(s).TabIndex(), s);
+        QVERIFY(!f.pic(s).isHidden() && !f.lblPictureName(s).isHidden() && !f.lblforindex(s).isHidden());
+        if (s < 15)
+            QCOMPARE(f.txtanswer(s).nextInFocusChain(), static_cast<QWidget *>(&f.txtanswer(s + 1)));
+    }
+    QVERIFY(f.pic(0).isHidden() && f.txtanswer(0).isHidden());
+    QVERIFY(!f.cmdsubmit->Enabled() && !f.cmdgiveup->Enabled());
+}
+
+void BoardTests::chosenWordsEqualTheNameCaptions()
+{
+    GameFixture g;
+    QSet<int> seen;
+    for (int s = 1; s <= 15; ++s) {
+        const int index = game::Commonfunction::chosenindex(s);
+        QVERIFY(index >= 2 && index <= 101);
+        seen.insert(index);
+        QCOMPARE(GameFixture::word(s), g.f().lblPictureName(s).Caption());
+        QCOMPARE(GameFixture::word(s), catalog::ImageList::instance().Key(index));
+        QVERIFY(g.f().pic(s).picture().sameAs(catalog::ImageList::instance().Picture(index)));
+    }
+    QCOMPARE(seen.size(), 15);
+}
+
+void BoardTests::coverShowsThePlaceholderAndKeepsSizesPositionsAndWords()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    QList<QRect> before;
+    QStringList words;
+    for (int s = 1; s <= 15; ++s) {
+        before << f.lblPictureName(s).geometry();
+        words << GameFixture::word(s);
+    }
+    g.toRecall();
+    const tk::Picture think = catalog::ImageList::instance().Picture(1);
+    for (int s = 1; s <= 15; ++s) {
+        QVERIFY(f.pic(s).picture().sameAs(think));
+        QCOMPARE(f.pic(s).paintedCount(), 0);
+        QCOMPARE(f.pic(s).size(), think.size());  // the box takes the placeholder's size
+        QCOMPARE(f.lblPictureName(s).Caption(), QStringLiteral("Think"));
+        QCOMPARE(f.lblPictureName(s).geometry(), before[s - 1]);
+        QCOMPARE(GameFixture::word(s), words[s - 1]);
+    }
+}
+
+void BoardTests::typedLowerCaseLettersArriveAsCapitals()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    g.toRecall();
+    QTest::keyClicks(&f.txtanswer(1), QStringLiteral("watch"));
+    QCOMPARE(f.txtanswer(1).Text(), QStringLiteral("WATCH"));
+    QTest::keyClicks(&f.txtanswer(2), QStringLiteral("Ice 2-go!"));
+    QCOMPARE(f.txtanswer(2).Text(), QStringLiteral("ICE 2-GO!"));
+    QTest::keyClick(&f.txtanswer(2), Qt::Key_Backspace);
+    QCOMPARE(f.txtanswer(2).Text(), QStringLiteral("ICE 2-GO"));
+}
+
+void BoardTests::enterWalksTheBoxesAndFromTheLastToSubmit()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    f.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f));
+    g.toRecall();
+    f.txtanswer(7).SetFocus();
+    QTest::keyClick(&f.txtanswer(7), Qt::Key_Return);
+    QCOMPARE(f.focusWidget(), static_cast<QWidget *>(&f.txtanswer(8)));
+    f.txtanswer(15).SetFocus();
+    QTest::keyClick(&f.txtanswer(15), Qt::Key_Enter);
+    QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.cmdsubmit.data()));
+    QVERIFY(g.catcher.prompts.isEmpty());  // Enter itself submits nothing
+    QVERIFY(g.catcher.errors.empty());
+}
+
+void BoardTests::pastedAndInputMethodTextArriveUnchanged()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    g.toRecall();
+    f.txtanswer(3).setText(QStringLiteral("watch"));  // pasted: no key passes KeyPress
+    QCOMPARE(f.txtanswer(3).Text(), QStringLiteral("watch"));
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("é"));
+    QApplication::sendEvent(&f.txtanswer(4), &composed);
+    QCOMPARE(f.txtanswer(4).Text(), QStringLiteral("é"));
+}
+
+void BoardTests::enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn()
+{
+    // Submit cannot take the focus while it is disabled: the error is
+    // reported once, and the game runs on.
+    GameFixture g;
+    frmmain &f = g.f();
+    f.txtanswer(15).setEnabled(true);
+    QTest::keyClick(&f.txtanswer(15), Qt::Key_Return);
+    QCOMPARE(g.catcher.errors, std::vector<int>{tk::InvalidCall});
+    g.toRecall();
+    QVERIFY(f.Timer2->Enabled());
+}
+
+QTEST_MAIN(BoardTests)
+#include "board_tests.moc"

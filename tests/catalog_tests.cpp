@@ -1,0 +1,146 @@
+// The picture catalog and the fitting of pictures into their boxes.
+#include "catalog/ImageList.h"
+#include "game/Commonfunction.h"
+#include "toolkit/PictureBox.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace cf = game::Commonfunction;
+using catalog::ImageList;
+
+class CatalogTests : public QObject {
+    Q_OBJECT
+private slots:
+    void keysAreTheGameWordsInCatalogOrder();
+    void everyPictureDecodesAtItsOwnSizeInItsFormat();
+    void tellingPicturesHaveTheirFormatsAndSizes();
+    void indicesOutsideTheCatalogRaise();
+    void fittingFollowsTheWorkedExamples();
+    void fittingFollowsTheWorkedExamples_data();
+    void fittingMeasuresHeightFirstAndSetsTheLongSideFirst();
+};
+
+void CatalogTests::keysAreTheGameWordsInCatalogOrder()
+{
+    const ImageList &list = ImageList::instance();
+    QCOMPARE(list.Key(1), QStringLiteral("Think"));
+    QCOMPARE(list.Key(8), QStringLiteral("BALOON"));
+    QCOMPARE(list.Key(101), QStringLiteral("TELEPHONE"));
+    QSet<QString> keys;
+    const QRegularExpression word(QStringLiteral("^[A-Z]{2,12}$"));
+    for (int i = 2; i <= 101; ++i) {
+        QVERIFY2(word.match(list.Key(i)).hasMatch(), qPrintable(list.Key(i)));
+        keys.insert(list.Key(i));
+    }
+    QCOMPARE(keys.size(), 100);
+}
+
+void CatalogTests::everyPictureDecodesAtItsOwnSizeInItsFormat()
+{
+    const ImageList &list = ImageList::instance();
+    const QSet<int> bmp{5, 6, 7, 19, 20, 21, 22, 39, 54, 70, 72};
+    const QSet<int> gif{2, 3, 4, 8, 17, 35, 43, 44};
+    const QSet<int> ico{24, 34};
+    int square = 0, wide = 0, tall = 0, moderate = 0;
+    for (int i = 1; i <= 101; ++i) {
+        QBuffer buffer;
+        buffer.setData(list.encoded(i));
+        buffer.open(QIODevice::ReadOnly);
+        const QByteArray format = QImageReader(&buffer).format();
+        const QByteArray expected = bmp.contains(i) ? "bmp" : gif.contains(i) ? "gif" : ico.contains(i) ? "ico" : "jpeg";
+        QVERIFY2(format == expected, qPrintable(QStringLiteral("%1: %2").arg(i).arg(QString::fromLatin1(format))));
+        const QSize size = list.Picture(i).size();
+        QVERIFY2(!size.isEmpty(), qPrintable(QString::number(i)));
+        if (i == 1)
+            continue;
+        square += size.width() == size.height();
+        wide += size.width() > size.height();
+        tall += size.width() < size.height();
+        moderate += size.width() >= 70 && size.width() <= 200 && size.height() >= 70 && size.height() <= 200;
+    }
+    QCOMPARE(square, 34);
+    QCOMPARE(wide, 41);
+    QCOMPARE(tall, 25);
+    QCOMPARE(moderate, 77);
+}
+
+void CatalogTests::tellingPicturesHaveTheirFormatsAndSizes()
+{
+    const ImageList &list = ImageList::instance();
+    const QList<std::pair<int, QSize>> rows{{1, {88, 111}},   {5, {256, 256}},  {6, {256, 256}},
+                                            {7, {256, 256}},  {10, {50, 50}},   {13, {331, 255}},
+                                            {15, {337, 506}}, {16, {366, 466}}, {17, {40, 40}},
+                                            {19, {114, 170}}, {34, {32, 32}},   {35, {200, 200}},
+                                            {101, {130, 87}}, {2, {48, 48}},    {43, {48, 48}}};
+    for (const auto &[index, size] : rows)
+        QVERIFY2(list.Picture(index).size() == size, qPrintable(QString::number(index)));
+    // The six-image icon shows its largest image.
+    QCOMPARE(list.Picture(24).size(), QSize(48, 48));
+    QVERIFY(list.Picture(1).sameAs(list.Picture(1)));  // decoded once, then shared
+}
+
+void CatalogTests::indicesOutsideTheCatalogRaise()
+{
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, ImageList::instance().Key(0));
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, ImageList::instance().Picture(102));
+    QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, catalog::decodePicture(QByteArray("not a picture")));
+}
+
+void CatalogTests::fittingFollowsTheWorkedExamples_data()
+{
+    QTest::addColumn<QSize>("entry");
+    QTest::addColumn<QSize>("after");
+    QTest::addColumn<bool>("painted");
+    QTest::newRow("below both maxima") << QSize(1005, 795) << QSize(1005, 795) << false;
+    QTest::newRow("one pixel short of both") << QSize(1395, 1395) << QSize(1395, 1395) << false;
+    QTest::newRow("exactly as wide, less high") << QSize(1410, 1005) << QSize(1410, 1005) << true;
+    QTest::newRow("exactly as high, narrower") << QSize(1005, 1410) << QSize(1005, 1410) << true;
+    QTest::newRow("wider") << QSize(3000, 2010) << QSize(1410, 945) << true;
+    QTest::newRow("higher") << QSize(2010, 3000) << QSize(945, 1410) << true;
+    QTest::newRow("square, as higher") << QSize(2010, 2010) << QSize(1410, 1410) << true;
+    QTest::newRow("higher, smaller") << QSize(1005, 1500) << QSize(945, 1410) << true;
+    QTest::newRow("square at the maxima") << QSize(1410, 1410) << QSize(1410, 1410) << true;
+}
+
+void CatalogTests::fittingFollowsTheWorkedExamples()
+{
+    QFETCH(QSize, entry);
+    QFETCH(QSize, after);
+    QFETCH(bool, painted);
+    QWidget window;
+    tk::PictureBox box(&window);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    box.setPicture(tk::Picture(image));
+    box.setWidth(entry.width());
+    box.setHeight(entry.height());
+    cf::fitpicture(1410, 1410, box);
+    QCOMPARE(QSize(int(box.Width()), int(box.Height())), after);
+    QCOMPARE(box.paintedCount(), painted ? 1 : 0);
+    QCOMPARE(cf::fitheight, entry.height());
+    QCOMPARE(cf::fitwidth, entry.width());
+}
+
+void CatalogTests::fittingMeasuresHeightFirstAndSetsTheLongSideFirst()
+{
+    // A box whose proportions give a fractional pixel shows the order of the
+    // rounding: 3000 x 2000 fits to 1410 x 940, and 940 twips is 62.67 px -> 63.
+    QWidget window;
+    tk::PictureBox box(&window);
+    QImage image(200, 133, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    box.setPicture(tk::Picture(image));  // 3000 x 1995 twips
+    cf::fitpicture(1410, 1410, box);
+    QCOMPARE(box.Width(), 1410.0f);
+    QCOMPARE(box.Height(), 945.0f);  // 1410 * 1995 / 3000 = 937.65 -> 62.51 px -> 63 px
+    cf::fitpicture(1300, 1300, box);
+    QCOMPARE(box.Width(), 1305.0f);  // 1300 / 15 = 86.67 -> 87 px
+    QCOMPARE(box.Height(), 870.0f);  // 1300 * 945 / 1410 = 871.3 -> 58 px
+}
+
+QTEST_MAIN(CatalogTests)
+#include "catalog_tests.moc"

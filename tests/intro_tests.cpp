@@ -1,0 +1,344 @@
+// The intro window: its look, the title and rules fades, the transparency
+// procedure with its clamp, and the two ways out, Start and Cancel.
+#include "ErrorCatcher.h"
+#include "ManualClock.h"
+#include "catalog/ImageList.h"
+#include "game/frmmain.h"
+#include "intro/Hyperlinkmodule.h"
+#include "intro/frmRadavirar.h"
+
+#include <QScreen>
+#include <QTest>
+
+namespace {
+
+constexpr int tickMs = 50;
+constexpr int stillRunning = 77;
+
+const QString rulesText = QStringLiteral(
+    "There are some pictures with their names displayed on the screen. You have 20 seconds to "
+    "remember them. Write the correct names of pictures in 2 minutes.");
+
+// The opacity the window has now, as a byte.
+int opacityOf(const QWidget &w)
+{
+    return qRound(w.windowOpacity() * 255.0);
+}
+
+// Runs the program's event loop until it ends by itself (its exit code) or
+// until everything already queued has run (stillRunning).
+int runProgramLoop()
+{
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(stillRunning); }, Qt::QueuedConnection);
+    return QCoreApplication::exec();
+}
+
+// An intro window started as the program starts it, under a hand-moved clock.
+struct IntroFixture {
+    ManualClock clock;
+    ErrorCatcher catcher;
+    QPointer<intro::frmRadavirar> form;
+
+    IntroFixture()
+    {
+        form = new intro::frmRadavirar;
+        form->Show();
+    }
+    ~IntroFixture()
+    {
+        delete form.data();
+        if (game::frmmain *main = game::frmmain::existing())
+            main->unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+    }
+
+    intro::frmRadavirar &f() { return *form; }
+    void ticks(int n) { clock.advance(qint64(n) * tickMs); }
+    // Through the whole title phase to the first moment of the rules phase.
+    void toRules() { ticks(52 + 1); }
+};
+
+} // namespace
+
+class IntroTests : public QObject {
+    Q_OBJECT
+private slots:
+    void introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture();
+    void loadLeavesTheWindowTransparentShowingOnlyTheTitle();
+    void timer1FadesTheTitleInAndOutInFiftyTwoTicks_data();
+    void timer1FadesTheTitleInAndOutInFiftyTwoTicks();
+    void timer2FadesTheRulesInAndHoldsFullOpacityForever_data();
+    void timer2FadesTheRulesInAndHoldsFullOpacityForever();
+    void titleAndRulesAreNeverSeenTogether();
+    void settransparencyClampsIntoTheCallersVariable_data();
+    void settransparencyClampsIntoTheCallersVariable();
+    void settransparencyOnAClosedWindowOnlyClamps();
+    void startClosesTheIntroAndOpensTheMainWindowWithAGame();
+    void cancelOrClosingEndsTheProgramWithoutTheMainWindow_data();
+    void cancelOrClosingEndsTheProgramWithoutTheMainWindow();
+};
+
+void IntroTests::introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture()
+{
+    IntroFixture fx;
+    intro::frmRadavirar &f = fx.f();
+    QVERIFY(f.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Tool);  // no taskbar button
+    QCOMPARE(f.size(), QSize(462, 118));
+    QCOMPARE(f.client()->geometry(), QRect(0, 0, 462, 118));
+    const QRect screen = f.screen()->availableGeometry();
+    QVERIFY(qAbs(f.frameGeometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(qAbs(f.frameGeometry().center().y() - screen.center().y()) <= 1);
+
+    // Two 10-pixel lines centred on the left and top edges leave a 5-pixel
+    // band of the window's colour over the picture, which is drawn unscaled.
+    const QImage shot = f.client()->grab().toImage();
+    const QImage picture = catalog::ImageList::instance().Picture(1).image();
+    const QColor orange(255, 224, 192);
+    for (const QPoint band : {QPoint(0, 60), QPoint(4, 60), QPoint(4, 110), QPoint(9, 0), QPoint(50, 4), QPoint(104, 2)})
+        QCOMPARE(shot.pixelColor(band), orange);
+    for (const QPoint inside : {QPoint(5, 60), QPoint(50, 5), QPoint(87, 110), QPoint(30, 30)}) {
+        QVERIFY2(picture.pixelColor(inside) != orange, "the picture must differ from the band to tell them apart");
+        QCOMPARE(shot.pixelColor(inside), picture.pixelColor(inside));
+    }
+    QCOMPARE(shot.pixelColor(88, 60), orange);  // right of the picture: the window's colour
+    QVERIFY(fx.catcher.errors.empty());
+}
+
+void IntroTests::loadLeavesTheWindowTransparentShowingOnlyTheTitle()
+{
+    IntroFixture fx;
+    intro::frmRadavirar &f = fx.f();
+    QVERIFY(f.isVisible());
+    QCOMPARE(opacityOf(f), 0);
+    QCOMPARE(int(f.alphalevel), 0);
+    QCOMPARE(int(f.fadesteps), 0);
+    QCOMPARE(int(f.fadingin), tk::vbTrue);
+
+    QVERIFY(f.lblmaintitle1->Visible());
+    QVERIFY(f.lblmaintitle2->Visible());
+    QVERIFY(!f.lblrules->Visible());
+    QVERIFY(!f.cmdok->Visible());
+    QVERIFY(!f.cmdcancel->Visible());
+    QCOMPARE(f.lblmaintitle1->Caption(), QStringLiteral("Tavlin Quorvane"));
+    QVERIFY(f.lblmaintitle2->Caption().startsWith(QStringLiteral("Created by ")));
+    QVERIFY(f.lblmaintitle2->Caption().size() > 11);
+
+    // Both buttons get one colour before they are ever seen.
+    QCOMPARE(f.cmdok->BackColor(), tk::rgb(192, 192, 255));
+    QCOMPARE(f.cmdcancel->BackColor(), tk::rgb(192, 192, 255));
+    QVERIFY(f.cmdok->Graphical());
+
+    QVERIFY(f.Timer1->Enabled());
+    QVERIFY(!f.Timer2->Enabled());
+    QVERIFY(!fx.clock.armed(f.Timer2));
+    QCOMPARE(f.Timer1->Interval(), 50);
+    QCOMPARE(f.Timer2->Interval(), 50);
+}
+
+void IntroTests::timer1FadesTheTitleInAndOutInFiftyTwoTicks_data()
+{
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<int>("alphalevel");
+    QTest::addColumn<int>("fadesteps");
+    QTest::addColumn<int>("fadingin");
+    QTest::addColumn<bool>("timer1");
+    QTest::addColumn<bool>("timer2");
+
+    QTest::newRow("tick 1 starts the fade-in") << 1 << 10 << 10 << tk::vbTrue << true << false;
+    QTest::newRow("tick 25 last step in") << 25 << 250 << 250 << tk::vbTrue << true << false;
+    QTest::newRow("tick 26 clamps 260 to 255, turns to fade-out") << 26 << 255 << 260 << tk::vbFalse << true << false;
+    QTest::newRow("tick 27 fades out from the clamped 255") << 27 << 245 << 270 << tk::vbFalse << true << false;
+    QTest::newRow("tick 51 last visible step") << 51 << 5 << 510 << tk::vbFalse << true << false;
+    QTest::newRow("tick 52 clamps -5 to 0, hands over to Timer2") << 52 << 0 << 520 << tk::vbFalse << false << true;
+}
+
+void IntroTests::timer1FadesTheTitleInAndOutInFiftyTwoTicks()
+{
+    QFETCH(int, tick);
+    QFETCH(int, alphalevel);
+    QFETCH(int, fadesteps);
+    QFETCH(int, fadingin);
+    QFETCH(bool, timer1);
+    QFETCH(bool, timer2);
+
+    IntroFixture fx;
+    intro::frmRadavirar &f = fx.f();
+    fx.ticks(tick);
+    QCOMPARE(int(f.alphalevel), alphalevel);
+    QCOMPARE(opacityOf(f), alphalevel);  // the tick 52 reset to 0 matches the opacity it applied
+    QCOMPARE(int(f.fadesteps), fadesteps);
+    QCOMPARE(int(f.fadingin), fadingin);
+    QCOMPARE(f.Timer1->Enabled(), timer1);
+    QCOMPARE(f.Timer2->Enabled(), timer2);
+    QCOMPARE(fx.clock.armed(f.Timer1), timer1);
+    QVERIFY(f.lblmaintitle1->Visible());  // Timer2 has not ticked yet
+    QVERIFY(!f.lblrules->Visible());
+    QVERIFY(fx.catcher.errors.empty());
+}
+
+void IntroTests::timer2FadesTheRulesInAndHoldsFullOpacityForever_data()
+{
+    QTest::addColumn<int>("tick");
+    QTest::addColumn<int>("alphalevel");
+
+    QTest::newRow("tick 1") << 1 << 10;
+    QTest::newRow("tick 25") << 25 << 250;
+    QTest::newRow("tick 26 clamps 260 to 255") << 26 << 255;
+    QTest::newRow("tick 27 clamps 265 to 255") << 27 << 255;
+    QTest::newRow("tick 1000 still ticking at 255") << 1000 << 255;
+}
+
+void IntroTests::timer2FadesTheRulesInAndHoldsFullOpacityForever()
+{
+    QFETCH(int, tick);
+    QFETCH(int, alphalevel);
+
+    IntroFixture fx;
+    intro::frmRadavirar &f = fx.f();
+    fx.ticks(52);
+    fx.ticks(tick);
+    QCOMPARE(int(f.alphalevel), alphalevel);
+    QCOMPARE(opacityOf(f), alphalevel);
+    QCOMPARE(int(f.fadesteps), 520);
+    QVERIFY(!f.Timer1->Enabled());
+    QVERIFY(f.Timer2->Enabled());
+    QCOMPARE(f.Timer2->ticks(), qint64(tick));
+    QVERIFY(!f.lblmaintitle1->Visible());
+    QVERIFY(!f.lblmaintitle2->Visible());
+    QVERIFY(f.lblrules->Visible());
+    QVERIFY(f.cmdok->Visible());
+    QVERIFY(f.cmdcancel->Visible());
+    QCOMPARE(f.lblrules->Caption(), rulesText);
+    QVERIFY(fx.catcher.errors.empty());
+}
+
+void IntroTests::titleAndRulesAreNeverSeenTogether()
+{
+    IntroFixture fx;
+    intro::frmRadavirar &f = fx.f();
+    bool sawTitle = false, sawRules = false;
+    for (int tick = 1; tick <= 52 + 30; ++tick) {
+        fx.ticks(1);
+        const bool title = f.lblmaintitle1->Visible() || f.lblmaintitle2->Visible();
+        const bool rules = f.lblrules->Visible() || f.cmdok->Visible() || f.cmdcancel->Visible();
+        QVERIFY2(!(title && rules), qPrintable(QStringLiteral("tick %1").arg(tick)));
+        if (opacityOf(f) > 0) {
+            sawTitle |= title;
+            sawRules |= rules;
+        } else {
+            // Only the switch-over may be fully transparent.
+            QCOMPARE(tick, 52);
+        }
+    }
+    QVERIFY(sawTitle);
+    QVERIFY(sawRules);
+}
+
+void IntroTests::settransparencyClampsIntoTheCallersVariable_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("clamped");
+
+    QTest::newRow("-5 below transparent") << -5 << 0;
+    QTest::newRow("0 transparent") << 0 << 0;
+    QTest::newRow("128 half") << 128 << 128;
+    QTest::newRow("255 opaque") << 255 << 255;
+    QTest::newRow("260 above opaque") << 260 << 255;
+    QTest::newRow("265 the rules phase's steady step") << 265 << 255;
+}
+
+void IntroTests::settransparencyClampsIntoTheCallersVariable()
+{
+    QFETCH(int, level);
+    QFETCH(int, clamped);
+
+    QWidget window;
+    window.setWindowOpacity(0.5);
+    tk::Int16 callers = level;
+    intro::Hyperlinkmodule::settransparency(window.winId(), callers);
+    QCOMPARE(int(callers), clamped);
+    QCOMPARE(opacityOf(window), clamped);
+    QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 0u);
+
+    // A call with the level unchanged is still carried out.
+    window.setWindowOpacity(0.5);
+    intro::Hyperlinkmodule::settransparency(window.winId(), callers);
+    QCOMPARE(opacityOf(window), clamped);
+}
+
+void IntroTests::settransparencyOnAClosedWindowOnlyClamps()
+{
+    ErrorCatcher catcher;
+    WId gone;
+    {
+        QWidget window;
+        gone = window.winId();
+    }
+    tk::Int16 level = 300;
+    intro::Hyperlinkmodule::settransparency(gone, level);
+    QCOMPARE(int(level), 255);
+    QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 1400u);
+    QVERIFY(catcher.errors.empty());
+}
+
+void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
+{
+    IntroFixture fx;
+    fx.toRules();
+    const QPointer<tk::Timer> timer1 = fx.f().Timer1, timer2 = fx.f().Timer2;
+    QVERIFY(!game::frmmain::existing());
+
+    QTest::mouseClick(fx.f().cmdok, Qt::LeftButton);
+
+    QVERIFY(!fx.f().isLoaded());
+    QVERIFY(!fx.f().isVisible());
+    QVERIFY(!timer1->Enabled() && !fx.clock.armed(timer1));
+    QVERIFY(!timer2->Enabled() && !fx.clock.armed(timer2));
+    game::frmmain *main = game::frmmain::existing();
+    QVERIFY(main);
+    QVERIFY(main->isLoaded());
+    QVERIFY(main->isVisible());
+    QVERIFY(!main->isModal());
+    QVERIFY(!main->parentWidget());
+    QCOMPARE(int(main->gamerunning), tk::vbTrue);
+    QCOMPARE(tk::Form::loadedCount(), 1);
+
+    // The program goes on with the main window; the intro is gone for good.
+    QCOMPARE(runProgramLoop(), stillRunning);
+    QVERIFY(fx.form.isNull());
+    QVERIFY(timer1.isNull() && timer2.isNull());
+    fx.clock.advance(3000);
+    QCOMPARE(int(main->elapsedseconds), 3);  // the game's clock runs
+    QVERIFY(fx.catcher.errors.empty());
+}
+
+void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::newRow("Cancel button") << true;
+    QTest::newRow("window closed otherwise") << false;
+}
+
+void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow()
+{
+    QFETCH(bool, byButton);
+
+    IntroFixture fx;
+    fx.toRules();
+    if (byButton)
+        QTest::mouseClick(fx.f().cmdcancel, Qt::LeftButton);
+    else
+        fx.f().close();
+
+    QVERIFY(!fx.f().isLoaded());
+    QCOMPARE(tk::Form::loadedCount(), 0);
+    QCOMPARE(runProgramLoop(), 0);  // the program ends by itself
+    QVERIFY(fx.form.isNull());
+    QVERIFY(!game::frmmain::existing());
+    QVERIFY(fx.catcher.errors.empty());
+}
+
+QTEST_MAIN(IntroTests)
+#include "intro_tests.moc"
