@@ -66,7 +66,12 @@ void frmmain::bindArrays()
     m_lblPictureName = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblPictureName")));
     m_txtanswer = std::make_unique<tk::ControlArray<tk::TextBox>>(makeArray<tk::TextBox>(QStringLiteral("txtanswer")));
     m_lblforindex = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblforindex")));
+    // Screen readers name every box by its number and never learn a covered word from a picture.
+    m_pic->onCreate = [](int index, tk::PictureBox &box) {
+        box.setAccessibleName(QStringLiteral("Picture %1").arg(index));
+    };
     m_txtanswer->onCreate = [this](int index, tk::TextBox &box) {
+        box.setAccessibleName(QStringLiteral("Answer %1").arg(index));
         box.onKeyPress = [this, index](int &keyAscii) { txtanswer_KeyPress(index, keyAscii); };
         box.onKeyUp = [this, index](int keyCode, int shift) { txtanswer_KeyUp(index, keyCode, shift); };
     };
