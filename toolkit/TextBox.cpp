@@ -38,6 +38,10 @@ TextBox::TextBox(QWidget *parent)
 {
     m_backColor = 0x80000005;
     setFrame(true);
+    // A disabled box still shows its text plainly: the answers stay readable after scoring.
+    QPalette p = palette();
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
+    setPalette(p);
 }
 
 void TextBox::SetFocus()
