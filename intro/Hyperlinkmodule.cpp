@@ -1,0 +1,16 @@
+#include "intro/Hyperlinkmodule.h"
+#include "intro/LayeredWindow.h"
+
+namespace intro::Hyperlinkmodule {
+
+void settransparency(WId hwnd, tk::Int16 &level)
+{
+    layered::settransparency(static_cast<layered::Handle>(hwnd), level);
+}
+
+std::uint32_t lastplatformerror()
+{
+    return layered::lastPlatformError();
+}
+
+} // namespace intro::Hyperlinkmodule
