@@ -1,5 +1,5 @@
 // Tavlin Quorvane: a picture word-recall game.
-#include "game/frmmain.h"
+#include "intro/frmRadavirar.h"
 #include "toolkit/Application.h"
 
 int main(int argc, char *argv[])
@@ -8,7 +8,10 @@ int main(int argc, char *argv[])
     tk::Application::setApplicationName(QStringLiteral("tavlin-quorvane"));
     tk::Application::setApplicationDisplayName(QStringLiteral("Tavlin Quorvane"));
     tk::Application::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
+    // The windows end the program themselves once none is loaded: the intro
+    // is a tool window, whose closing Qt does not count.
     tk::Application::setQuitOnLastWindowClosed(false);
-    game::frmmain::defaultInstance().Show();
+    // The intro leads to the main window through its Start button.
+    (new intro::frmRadavirar)->Show();
     return app.exec();
 }
