@@ -3,6 +3,7 @@
 #include "ErrorCatcher.h"
 #include "ManualClock.h"
 #include "catalog/ImageList.h"
+#include "designs/Publisher.h"
 #include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
 #include "intro/frmRadavirar.h"
@@ -138,19 +139,15 @@ void IntroTests::loadLeavesTheWindowTransparentShowingOnlyTheTitle()
     QVERIFY(!f.cmdok->Visible());
     QVERIFY(!f.cmdcancel->Visible());
     QCOMPARE(f.lblmaintitle1->Caption(), QStringLiteral("Tavlin Quorvane"));
-    QVERIFY(f.lblmaintitle2->Caption().startsWith(QStringLiteral("Created by ")));
-    QVERIFY(f.lblmaintitle2->Caption().size() > 11);
+    QCOMPARE(f.lblmaintitle2->Caption(), QStringLiteral("Created by ") + designs::publisherSite());
 
     // Both buttons get one colour before they are ever seen.
     QCOMPARE(f.cmdok->BackColor(), tk::rgb(192, 192, 255));
     QCOMPARE(f.cmdcancel->BackColor(), tk::rgb(192, 192, 255));
-    QVERIFY(f.cmdok->Graphical());
 
     QVERIFY(f.Timer1->Enabled());
     QVERIFY(!f.Timer2->Enabled());
     QVERIFY(!fx.clock.armed(f.Timer2));
-    QCOMPARE(f.Timer1->Interval(), 50);
-    QCOMPARE(f.Timer2->Interval(), 50);
 }
 
 void IntroTests::timer1FadesTheTitleInAndOutInFiftyTwoTicks_data()
