@@ -4,7 +4,10 @@
 set -euo pipefail
 
 tq_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins
-             fonts-liberation2 fonts-dejavu-core fonts-ebgaramond)
+             fonts-liberation2 fonts-dejavu-core fonts-ebgaramond
+             # the end-to-end tests: an X server, hands, the accessibility bus and its client, eyes
+             xvfb xdotool dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
+             x11-utils imagemagick)
 
 tq_install() {
   local missing=()
