@@ -6,7 +6,6 @@ int main(int argc, char *argv[])
 {
     tk::Application app(argc, argv);
     tk::Application::setApplicationName(QStringLiteral("tavlin-quorvane"));
-    tk::Application::setApplicationDisplayName(QStringLiteral("Tavlin Quorvane"));
     tk::Application::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
     // The windows end the program themselves once none is loaded: the intro
     // is a tool window, whose closing Qt does not count.
