@@ -48,18 +48,6 @@ ControlDesign clockLabel(const char *name, const char *frameName, float left, fl
     return d;
 }
 
-ControlDesign control(ControlKind kind, const char *name, float left, float top, float width, float height)
-{
-    ControlDesign d;
-    d.kind = kind;
-    d.name = QString::fromLatin1(name);
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
-}
-
 void addFrames(std::vector<ControlDesign> &c)
 {
     const QString seconds = QStringLiteral("Seconds");
@@ -83,21 +71,21 @@ void addFrames(std::vector<ControlDesign> &c)
 
 void addSingles(std::vector<ControlDesign> &c)
 {
-    ControlDesign submit = control(ControlKind::CommandButton, "cmdsubmit", 840, 4320, 1455, 375);
+    ControlDesign submit = tk::placed(ControlKind::CommandButton, "cmdsubmit", 840, 4320, 1455, 375);
     submit.caption = QStringLiteral("Submit");
     submit.font = arialBold;
     submit.tabIndex = 4;
     c.push_back(submit);
 
-    ControlDesign giveup = control(ControlKind::CommandButton, "cmdgiveup", 2520, 4320, 1455, 375);
+    ControlDesign giveup = tk::placed(ControlKind::CommandButton, "cmdgiveup", 2520, 4320, 1455, 375);
     giveup.caption = QStringLiteral("Give Up");
     giveup.font = arialBold;
     giveup.tabIndex = 5;
     c.push_back(giveup);
 
-    c.push_back(control(ControlKind::Shape, "Shape1", 4920, 3840, 2175, 2295));
+    c.push_back(tk::placed(ControlKind::Shape, "Shape1", 4920, 3840, 2175, 2295));
 
-    ControlDesign timer1 = control(ControlKind::Timer, "Timer1", 0, 0, 0, 0);
+    ControlDesign timer1 = tk::placed(ControlKind::Timer, "Timer1", 0, 0, 0, 0);
     timer1.interval = 1000;
     timer1.enabled = true;
     c.push_back(timer1);
@@ -109,13 +97,13 @@ void addSingles(std::vector<ControlDesign> &c)
 
 void addTemplates(std::vector<ControlDesign> &c)
 {
-    ControlDesign pic = control(ControlKind::PictureBox, "pic", 120, 840, 2565, 2445);
+    ControlDesign pic = tk::placed(ControlKind::PictureBox, "pic", 120, 840, 2565, 2445);
     pic.arrayTemplate = true;
     pic.visible = false;
     pic.tabIndex = 1;
     c.push_back(pic);
 
-    ControlDesign name = control(ControlKind::Label, "lblPictureName", 120, 480, 2535, 375);
+    ControlDesign name = tk::placed(ControlKind::Label, "lblPictureName", 120, 480, 2535, 375);
     name.arrayTemplate = true;
     name.caption = QStringLiteral("lbl");
     name.alignment = tk::Alignment::Center;
@@ -124,14 +112,14 @@ void addTemplates(std::vector<ControlDesign> &c)
     name.tabIndex = 2;
     c.push_back(name);
 
-    ControlDesign answer = control(ControlKind::TextBox, "txtanswer", 1200, 3600, 2055, 375);
+    ControlDesign answer = tk::placed(ControlKind::TextBox, "txtanswer", 1200, 3600, 2055, 375);
     answer.arrayTemplate = true;
     answer.font = arialBold;
     answer.visible = false;
     answer.tabIndex = 0;
     c.push_back(answer);
 
-    ControlDesign number = control(ControlKind::Label, "lblforindex", 0, 3600, 495, 375);
+    ControlDesign number = tk::placed(ControlKind::Label, "lblforindex", 0, 3600, 495, 375);
     number.arrayTemplate = true;
     number.font = tk::FontDesign{QStringLiteral("Arial"), 12, true};
     number.visible = false;

@@ -40,6 +40,19 @@ struct ControlDesign {
     QString pictureResource;    // an image resource shown by a picture box
 };
 
+// A designed control of `kind` named `name` at the given place and size.
+inline ControlDesign placed(ControlKind kind, const char *name, float left, float top, float width, float height)
+{
+    ControlDesign d;
+    d.kind = kind;
+    d.name = QString::fromLatin1(name);
+    d.left = left;
+    d.top = top;
+    d.width = width;
+    d.height = height;
+    return d;
+}
+
 struct MenuItemDesign {
     QString name;
     QString caption;
