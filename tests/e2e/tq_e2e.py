@@ -161,6 +161,10 @@ class Session:
         self.game = self._spawn([self.binary, *args], env, "game.log")
         return self.game
 
+    def helper(self, *argv):
+        """Starts a helper program in the X session (a compositor, say); it ends with the session."""
+        return self._spawn(list(argv), self.env, "helpers.log")
+
     def wait_for_exit(self, timeout):
         try:
             return self.game.wait(timeout)
