@@ -3,6 +3,7 @@
 
 #include <QKeyEvent>
 #include <QPointer>
+#include <limits>
 
 namespace tk {
 
@@ -38,6 +39,8 @@ TextBox::TextBox(QWidget *parent)
 {
     m_backColor = 0x80000005;
     setFrame(true);
+    // No length limit: a long paste, and the duplicate mark after it, are kept whole.
+    setMaxLength(std::numeric_limits<int>::max());
     // A disabled box still shows its text plainly: the answers stay readable after scoring.
     QPalette p = palette();
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));

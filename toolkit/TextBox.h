@@ -1,7 +1,7 @@
 #pragma once
-// A single-line text box. Every typed character passes through KeyPress,
-// whose handler may change or swallow it; pasted text and input-method text
-// arrive as they are.
+// A single-line text box without a length limit. Every typed character passes
+// through KeyPress, whose handler may change or swallow it; pasted text and
+// input-method text arrive as they are.
 #include "toolkit/Control.h"
 
 #include <QLineEdit>
