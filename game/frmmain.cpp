@@ -2,6 +2,7 @@
 #include "designs/FrmmainDesign.h"
 #include "game/Commonfunction.h"
 #include "toolkit/Text.h"
+#include "toolkit/UpdateBatch.h"
 
 namespace game {
 
@@ -105,6 +106,8 @@ void frmmain::lblvisiblefalse()
 
 void frmmain::newgame_Click()
 {
+    // The old board goes and the new one comes in one paint.
+    tk::UpdateBatch batch(this);
     if (gamerunning != tk::vbTrue) {
         gamerunning = tk::vbTrue;
         Timer1->setEnabled(true);
@@ -143,6 +146,7 @@ void frmmain::Timer1_Timer()
 
 void frmmain::stratwrite()
 {
+    tk::UpdateBatch batch(this);
     Timer2->setEnabled(true);
     remainingseconds = 60;
     remainingminutes = 1;

@@ -5,6 +5,7 @@
 #include "game/Report.h"
 #include "game/frmmain.h"
 #include "toolkit/MessageBox.h"
+#include "toolkit/UpdateBatch.h"
 
 namespace game {
 
@@ -13,6 +14,7 @@ using Commonfunction::chosenindex;
 void frmmain::cmdsubmit_Click()
 {
     const catalog::ImageList &imgList = catalog::ImageList::instance();
+    tk::UpdateBatch batch(this);
     Timer2->setEnabled(false);
     score = Commonfunction::checkanswers();
     for (slot = 1; slot <= 15; slot = slot + 1)
@@ -26,12 +28,15 @@ void frmmain::cmdsubmit_Click()
         Commonfunction::fitpicture(1300, 1300, pic(s));
         lblPictureName(s).setCaption(imgList.Key(pictureindex));
     }
+    // The board is painted as it now stands behind the message box.
+    batch.end();
     tk::MessageBox::show(resultPrompt(score), resultTitle());
 }
 
 void frmmain::cmdgiveup_Click()
 {
     const catalog::ImageList &imgList = catalog::ImageList::instance();
+    tk::UpdateBatch batch(this);
     for (slot = 1; slot <= 15; slot = slot + 1) {
         pictureindex = chosenindex(slot);
         keyindex = chosenindex(slot);
