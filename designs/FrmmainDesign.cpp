@@ -53,8 +53,11 @@ void addFrames(std::vector<ControlDesign> &c)
     const QString seconds = QStringLiteral("Seconds");
     const QString minutes = QStringLiteral("Minutes");
     c.push_back(frame("Frame3", 120, 1695, tk::sysCaptionText, 18));
+    c.back().accessibleName = QStringLiteral("Seconds shown");
     c.push_back(frame("Frame1", 2160, 4335, tk::sysCaptionText, 6));
+    c.back().accessibleName = QStringLiteral("Time Remaining");
     c.push_back(frame("Frame2", 6600, 4335, white, 12));
+    c.back().accessibleName = QStringLiteral("Time Passed");
     c.push_back(clockLabel("lblTimesecondstart", "Frame3", 240, 375, {}, 19));
     c.push_back(clockLabel("lblsecondstart", "Frame3", 600, 855, seconds, 20));
     c.push_back(clockLabel("lblremain", "Frame1", 120, 1695, QStringLiteral("Time Remaining:"), 9));

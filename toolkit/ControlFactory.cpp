@@ -59,6 +59,8 @@ template <class T>
 void applyCommon(T *control, const ControlDesign &d)
 {
     control->setName(d.name);
+    if (!d.accessibleName.isEmpty())
+        control->setAccessibleName(d.accessibleName);
     if (d.font)
         applyFont(control, *d.font);
     if (d.kind != ControlKind::Line) {

@@ -38,6 +38,7 @@ struct ControlDesign {
     int borderWidth = 1;        // pixels, for lines
     int interval = 0;           // milliseconds, for timers
     QString pictureResource;    // an image resource shown by a picture box
+    QString accessibleName;     // what a screen reader calls a control without a caption
 };
 
 // A designed control of `kind` named `name` at the given place and size.

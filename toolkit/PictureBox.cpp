@@ -51,8 +51,9 @@ void PictureBox::drawPainted(QPainter &painter, Painted &op)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    // The box has no background of its own: where a picture is transparent,
+    // the window shows through, as the picture's artist meant.
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(m_backColor));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (!m_picture.isNull())
         painter.drawImage(QPointF(0, 0), m_picture.image());

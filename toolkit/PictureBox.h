@@ -1,5 +1,5 @@
 #pragma once
-// A picture box without a border that takes its picture's own size when a
+// A picture box without a border or background of its own that takes its picture's own size when a
 // picture is assigned. What PaintPicture paints stays until the next picture
 // is assigned, and is drawn smoothly from the full-resolution picture at the
 // screen's device pixel ratio, so it stays sharp on high-density screens.
