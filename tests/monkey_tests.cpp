@@ -1,0 +1,756 @@
+// A long, seeded storm of player actions in any order and at any moment (New
+// Game, Submit, Give Up, clock ticks, typed keys, hostile pastes, Exit, the
+// intro's Start and Cancel) with the game's rules checked after every one.
+//
+// TQ_MONKEY_EVENTS sets the number of events over all seeds (default 6000);
+// TQ_MONKEY_SEEDS a comma-separated list of seeds to replay.
+#include "ErrorCatcher.h"
+#include "ManualClock.h"
+#include "PlayerInput.h"
+#include "catalog/ImageList.h"
+#include "game/Commonfunction.h"
+#include "game/Report.h"
+#include "game/frmmain.h"
+#include "intro/frmRadavirar.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QTest>
+#include <deque>
+#include <map>
+#include <set>
+
+using game::frmmain;
+namespace cf = game::Commonfunction;
+
+namespace {
+
+const tk::OleColor wrongTint = tk::rgb(253, 206, 207);
+const tk::OleColor boxColour = 0x80000005;
+constexpr int introTickMs = 50;
+
+int envInt(const char *name, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
+QList<quint32> seeds()
+{
+    QList<quint32> list;
+    for (const QString &s : qEnvironmentVariable("TQ_MONKEY_SEEDS").split(QLatin1Char(','), Qt::SkipEmptyParts))
+        list << s.trimmed().toUInt();
+    if (list.isEmpty())
+        list = {20240611u, 7u, 1234567u, 99991u, 31337u, 4242u, 8086u, 65521u};
+    return list;
+}
+
+QtMessageHandler testLog = nullptr;
+
+// The headless platform says on every opacity change that it cannot show it.
+void quietAboutOpacity(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("This plugin does not support")))
+        return;
+    testLog(type, context, message);
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+}
+
+// ---------------------------------------------------------------------------
+// What the main window must look like, kept by the monkey from the rules alone.
+
+enum class Phase { Memorise, Recall, Finished };
+
+const char *phaseName(Phase p)
+{
+    switch (p) {
+    case Phase::Memorise: return "memorise";
+    case Phase::Recall: return "recall";
+    case Phase::Finished: return "finished";
+    }
+    return "?";
+}
+
+struct GameModel {
+    Phase phase = Phase::Memorise;
+    int memoriseTicks = 0;
+    int recallTicks = 0;
+    qint64 untilTick = 1000;   // ms until the running clock's next tick
+    bool gaveUp = false;
+    bool focusOnFirstBox = false;  // recall has just begun
+    int boxesShown = 0;            // result boxes expected so far
+    int lastScore = -1;
+    std::array<QString, 16> texts;
+    std::array<bool, 16> tinted{};
+    std::array<bool, 16> uncovered{};
+
+    void newGame()
+    {
+        const int shown = boxesShown;
+        *this = GameModel();
+        boxesShown = shown;
+    }
+
+    // The clock moves by `ms`; scoring at the 120th recall tick goes through `scoreNow`.
+    template <class Score>
+    void advance(qint64 ms, Score scoreNow)
+    {
+        while (phase != Phase::Finished && ms >= untilTick) {
+            ms -= untilTick;
+            untilTick = 1000;
+            if (phase == Phase::Memorise) {
+                if (++memoriseTicks == 20) {
+                    phase = Phase::Recall;
+                    focusOnFirstBox = true;
+                }
+            } else if (++recallTicks == 120) {
+                scoreNow();
+            }
+        }
+        if (phase != Phase::Finished)
+            untilTick -= ms;
+    }
+};
+
+// ---------------------------------------------------------------------------
+
+class Monkey {
+public:
+    Monkey(quint32 seed, int events)
+        : m_seed(seed)
+        , m_events(events)
+        , m_rng(seed)
+    {
+    }
+
+    // Runs the storm; returns an empty string or the first broken rule.
+    QString run();
+    // How many events of each kind ran.
+    QString tally() const
+    {
+        QStringList parts;
+        for (const auto &[kind, n] : m_tally)
+            parts << QStringLiteral("%1 %2").arg(n).arg(kind);
+        return parts.join(QStringLiteral(", "));
+    }
+
+private:
+    // Events on the main window.
+    void gameEvent();
+    void newGame();
+    void tick(qint64 ms);
+    void clickSubmit();
+    void clickGiveUp();
+    void clickIntoBox();
+    void typeKey();
+    void paste();
+    void repaint();
+    void exitGame();
+
+    // The intro.
+    void openIntro();
+    void introEvent();
+
+    void expectScoring();
+    void checkGame();
+    void checkIntro();
+    void check(bool ok, const QString &what)
+    {
+        if (!ok && m_problem.isEmpty())
+            m_problem = what;
+    }
+    QString expectedPaste();
+
+    int pick(int n) { return static_cast<int>(m_rng.bounded(n)); }
+    bool chance(int percent) { return pick(100) < percent; }
+    frmmain &f() { return *m_form; }
+    void count(const char *kind) { ++m_tally[QString::fromLatin1(kind)]; }
+    void log(const QString &event)
+    {
+        m_recent.push_back(QStringLiteral("#%1 %2").arg(m_event).arg(event));
+        if (m_recent.size() > 12)
+            m_recent.pop_front();
+    }
+
+    const quint32 m_seed;
+    const int m_events;
+    QRandomGenerator m_rng;
+    ManualClock m_clock;
+    ErrorCatcher m_catcher;
+    QPointer<frmmain> m_form;
+    QPointer<intro::frmRadavirar> m_intro;
+    GameModel m_model;
+    int m_introTimer1Ticks = 0;
+    int m_introTimer2Ticks = 0;
+    qint64 m_introUntilTick = introTickMs;
+    int m_event = 0;
+    QString m_problem;
+    std::deque<QString> m_recent;
+    std::map<QString, int> m_tally;
+};
+
+QString Monkey::run()
+{
+    openIntro();
+    for (m_event = 1; m_event <= m_events && m_problem.isEmpty(); ++m_event) {
+        if (m_intro) {
+            introEvent();
+            if (m_problem.isEmpty() && m_intro)
+                checkIntro();
+        } else if (m_form) {
+            gameEvent();
+            if (m_problem.isEmpty() && m_form)
+                checkGame();
+        } else {
+            openIntro();
+        }
+        check(m_catcher.errors.empty(),
+              QStringLiteral("runtime error %1 reported").arg(m_catcher.errors.empty() ? 0 : m_catcher.errors.front()));
+    }
+    if (m_intro)
+        m_intro->unload();
+    if (m_form)
+        m_form->unload();
+    flushDeletes();
+    if (m_problem.isEmpty())
+        return {};
+    QString report = QStringLiteral("seed %1, event %2: %3\nlast events:").arg(m_seed).arg(m_event - 1).arg(m_problem);
+    for (const QString &e : m_recent)
+        report += QStringLiteral("\n  ") + e;
+    return report;
+}
+
+// --- the intro -------------------------------------------------------------
+
+void Monkey::openIntro()
+{
+    m_intro = new intro::frmRadavirar;
+    m_intro->Show();
+    m_introTimer1Ticks = m_introTimer2Ticks = 0;
+    m_introUntilTick = introTickMs;
+    log(QStringLiteral("intro opened"));
+}
+
+void Monkey::introEvent()
+{
+    const int roll = pick(100);
+    count("intro");
+    if (roll < 80) {
+        // Whole ticks, a part of one, or a run of them at once.
+        const int how = pick(10);
+        const qint64 ms = how < 6 ? introTickMs : how < 8 ? 1 + pick(2 * introTickMs) : introTickMs * (1 + pick(60));
+        log(QStringLiteral("intro clock +%1 ms").arg(ms));
+        qint64 left = ms;
+        while (left >= m_introUntilTick) {
+            left -= m_introUntilTick;
+            m_introUntilTick = introTickMs;
+            if (m_introTimer1Ticks < 52)
+                ++m_introTimer1Ticks;
+            else
+                m_introTimer2Ticks = qMin(m_introTimer2Ticks + 1, 1000);
+        }
+        m_introUntilTick -= left;
+        m_clock.advance(ms);
+        return;
+    }
+    const bool rulesShown = m_introTimer2Ticks > 0;
+    intro::frmRadavirar &in = *m_intro;
+    if (roll < 88) {
+        log(QStringLiteral("intro Start (%1)").arg(rulesShown ? "shown" : "hidden"));
+        if (!in.cmdok->isVisible())
+            return;  // not there to be clicked yet
+        count("Start");
+        QTest::mouseClick(in.cmdok, Qt::LeftButton);
+        check(!in.isLoaded() && !in.Timer1->Enabled() && !in.Timer2->Enabled()
+                  && !m_clock.armed(in.Timer1) && !m_clock.armed(in.Timer2),
+              QStringLiteral("Start left the intro loaded or ticking"));
+        m_form = frmmain::existing();
+        check(m_form && m_form->isLoaded() && m_form->isVisible(), QStringLiteral("Start opened no main window"));
+        check(tk::Form::loadedCount() == 1, QStringLiteral("Start: %1 windows loaded").arg(tk::Form::loadedCount()));
+        flushDeletes();
+        check(m_intro.isNull(), QStringLiteral("the intro outlived Start"));
+        m_model = GameModel();
+        m_catcher.prompts.clear();
+        m_catcher.titles.clear();
+    } else if (roll < 96) {
+        log(QStringLiteral("intro Cancel (%1)").arg(rulesShown ? "shown" : "hidden"));
+        if (!in.cmdcancel->isVisible())
+            return;
+        count("Cancel");
+        QTest::mouseClick(in.cmdcancel, Qt::LeftButton);
+        check(!in.isLoaded() && tk::Form::loadedCount() == 0 && !frmmain::existing(),
+              QStringLiteral("Cancel left a window loaded"));
+        flushDeletes();
+        check(m_intro.isNull(), QStringLiteral("the intro outlived Cancel"));
+    } else {
+        log(QStringLiteral("intro window closed"));
+        in.close();
+        check(!in.isLoaded() && tk::Form::loadedCount() == 0 && !frmmain::existing(),
+              QStringLiteral("closing the intro left a window loaded"));
+        flushDeletes();
+        check(m_intro.isNull(), QStringLiteral("the intro outlived its closing"));
+    }
+}
+
+void Monkey::checkIntro()
+{
+    intro::frmRadavirar &in = *m_intro;
+    const int k = m_introTimer1Ticks;
+    const int j = m_introTimer2Ticks;
+    int alpha = 0;
+    if (j > 0)
+        alpha = qMin(10 * j, 255);
+    else if (k <= 25)
+        alpha = 10 * k;
+    else if (k == 26)
+        alpha = 255;
+    else if (k < 52)
+        alpha = 255 - 10 * (k - 26);
+    const QString at = QStringLiteral(" (title tick %1, rules tick %2)").arg(k).arg(j);
+    check(int(in.alphalevel) == alpha, QStringLiteral("intro alphalevel %1, expected %2").arg(int(in.alphalevel)).arg(alpha) + at);
+    check(qRound(in.windowOpacity() * 255.0) == alpha, QStringLiteral("intro opacity does not follow alphalevel") + at);
+    check(int(in.fadesteps) == 10 * k, QStringLiteral("intro fadesteps %1").arg(int(in.fadesteps)) + at);
+    check(int(in.fadingin) == (k < 26 ? tk::vbTrue : tk::vbFalse), QStringLiteral("intro fadingin wrong") + at);
+    check(in.Timer1->Enabled() == (k < 52) && m_clock.armed(in.Timer1) == (k < 52),
+          QStringLiteral("intro Timer1 state wrong") + at);
+    check(in.Timer2->Enabled() == (k == 52) && m_clock.armed(in.Timer2) == (k == 52),
+          QStringLiteral("intro Timer2 state wrong") + at);
+    const bool rules = j > 0;
+    check(in.lblmaintitle1->Visible() == !rules && in.lblmaintitle2->Visible() == !rules,
+          QStringLiteral("intro title visibility wrong") + at);
+    check(in.lblrules->Visible() == rules && in.cmdok->Visible() == rules && in.cmdcancel->Visible() == rules,
+          QStringLiteral("intro rules or buttons visibility wrong") + at);
+    check(in.isLoaded() && tk::Form::loadedCount() == 1 && !frmmain::existing(),
+          QStringLiteral("intro: wrong windows loaded") + at);
+}
+
+// --- the main window -------------------------------------------------------
+
+void Monkey::gameEvent()
+{
+    const int roll = pick(1000);
+    if (roll < 12)
+        newGame();
+    else if (roll < 420)
+        tick(1000);
+    else if (roll < 450)
+        tick(1 + pick(2500));
+    else if (roll < 500)
+        clickSubmit();
+    else if (roll < 540)
+        clickGiveUp();
+    else if (roll < 600)
+        clickIntoBox();
+    else if (roll < 900)
+        typeKey();
+    else if (roll < 985)
+        paste();
+    else if (roll < 998)
+        repaint();
+    else
+        exitGame();
+}
+
+void Monkey::newGame()
+{
+    count("New Game");
+    // Through the menu, or by its shortcut typed while an answer box has the focus.
+    QPointer<tk::TextBox> box = qobject_cast<tk::TextBox *>(QApplication::focusWidget());
+    if (box && QApplication::activeWindow() == m_form && chance(50)) {
+        log(QStringLiteral("Ctrl+N typed in %1 in %2").arg(box->Name(), phaseName(m_model.phase)));
+        count("by Ctrl+N");
+        const QString before = box->text();
+        QTest::keyClick(box, Qt::Key_N, Qt::ControlModifier);
+        check(!box || box->text() == before, QStringLiteral("Ctrl+N went into the answer box"));
+        check(f().boardControlCount() == 60 && int(f().elapsedseconds) == 0 && f().lblTimesecondstart->Caption().isEmpty(),
+              QStringLiteral("Ctrl+N did not start a new game"));
+    } else {
+        log(QStringLiteral("New Game in %1").arg(phaseName(m_model.phase)));
+        f().menuItem(QStringLiteral("newgame")).trigger();
+    }
+    m_model.newGame();
+}
+
+void Monkey::expectScoring()
+{
+    std::array<QString, 16> words;
+    for (int s = 1; s <= 15; ++s)
+        words[s] = cf::chosenword(s);
+    const player::Scored scored = player::score(m_model.texts, words);
+    m_model.texts = scored.texts;
+    for (int b = 1; b <= 15; ++b)
+        m_model.tinted[b] = m_model.tinted[b] || scored.wrong[b];
+    for (int s : scored.recalledSlots)
+        m_model.uncovered[s] = true;
+    m_model.lastScore = static_cast<int>(scored.recalledSlots.size());
+    m_model.phase = Phase::Finished;
+    ++m_model.boxesShown;
+    count("scorings");
+}
+
+void Monkey::tick(qint64 ms)
+{
+    log(QStringLiteral("clock +%1 ms in %2").arg(ms).arg(phaseName(m_model.phase)));
+    count("ticks");
+    m_model.advance(ms, [this] { expectScoring(); });
+    m_clock.advance(ms);
+}
+
+void Monkey::clickSubmit()
+{
+    log(QStringLiteral("Submit in %1").arg(phaseName(m_model.phase)));
+    count("Submit");
+    const bool enabled = f().cmdsubmit->isEnabled();
+    QTest::mouseClick(f().cmdsubmit, Qt::LeftButton);
+    if (enabled)
+        expectScoring();
+}
+
+void Monkey::clickGiveUp()
+{
+    log(QStringLiteral("Give Up in %1").arg(phaseName(m_model.phase)));
+    count("Give Up");
+    const bool enabled = f().cmdgiveup->isEnabled();
+    QTest::mouseClick(f().cmdgiveup, Qt::LeftButton);
+    if (enabled) {
+        m_model.gaveUp = true;
+        m_model.uncovered.fill(true);
+    }
+}
+
+void Monkey::clickIntoBox()
+{
+    const int b = 1 + pick(15);
+    tk::TextBox &box = f().txtanswer(b);
+    log(QStringLiteral("click into box %1").arg(b));
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(1 + pick(qMax(1, box.width() - 2)), box.height() / 2));
+}
+
+// The answer box the player's keys reach: the focused one, else one clicked at random.
+void Monkey::typeKey()
+{
+    auto *box = qobject_cast<tk::TextBox *>(f().focusWidget());
+    int b = 0;
+    for (int i = 1; i <= 15 && box; ++i)
+        if (&f().txtanswer(i) == box)
+            b = i;
+    if (!b) {
+        b = 1 + pick(15);
+        box = &f().txtanswer(b);
+    }
+    count("keys");
+    const bool live = box->isEnabled();
+    const QString before = box->text();
+    const int cursor = box->cursorPosition();
+    const int selStart = box->hasSelectedText() ? box->selectionStart() : cursor;
+    const int selLength = box->hasSelectedText() ? int(box->selectedText().size()) : 0;
+    QString expected = before;
+    const int roll = pick(100);
+    if (roll < 55) {
+        const char c = static_cast<char>((chance(70) ? 'a' : 'A') + pick(26));
+        log(QStringLiteral("type '%1' into box %2").arg(QLatin1Char(c)).arg(b));
+        QTest::keyClick(box, c);
+        expected.replace(selStart, selLength, QChar(QLatin1Char(c)).toUpper());
+    } else if (roll < 70) {
+        const char c = chance(50) ? ' ' : static_cast<char>('0' + pick(10));
+        log(QStringLiteral("type '%1' into box %2").arg(QLatin1Char(c)).arg(b));
+        QTest::keyClick(box, c);
+        expected.replace(selStart, selLength, QString(QLatin1Char(c)));
+    } else if (roll < 88) {
+        log(QStringLiteral("Backspace in box %1").arg(b));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        if (selLength) {
+            expected.remove(selStart, selLength);
+        } else if (cursor > 0) {
+            const bool pair = cursor > 1 && before.at(cursor - 1).isLowSurrogate() && before.at(cursor - 2).isHighSurrogate();
+            expected.remove(cursor - (pair ? 2 : 1), pair ? 2 : 1);
+        }
+    } else {
+        log(QStringLiteral("Enter in box %1").arg(b));
+        QTest::keyClick(box, Qt::Key_Return);
+        if (live) {
+            QWidget *next = b == 15 ? static_cast<QWidget *>(f().cmdsubmit.data()) : &f().txtanswer(b + 1);
+            check(f().focusWidget() == next, QStringLiteral("Enter in box %1 did not move on").arg(b));
+        }
+    }
+    if (live)
+        m_model.texts[b] = expected;
+}
+
+QString Monkey::expectedPaste()
+{
+    const int roll = pick(100);
+    if (roll < 2)
+        return player::oneMegabyte();
+    if (roll < 40) {
+        const QString word = cf::chosenword(1 + pick(15));
+        switch (pick(5)) {
+        case 0: return word;
+        case 1: return word.toLower();
+        case 2: return QStringLiteral("   ") + word + QStringLiteral("  ");
+        case 3: return word + player::duplicateMark;
+        default: return catalog::ImageList::instance().Key(2 + pick(100));
+        }
+    }
+    const QStringList hostile = player::hostileTexts();
+    return hostile.at(pick(int(hostile.size())));
+}
+
+void Monkey::paste()
+{
+    const int b = 1 + pick(15);
+    tk::TextBox &box = f().txtanswer(b);
+    const QString text = expectedPaste();
+    const int how = pick(3);
+    const char *hows[] = {"replaces", "is inserted into", "is pasted by Ctrl+V into"};
+    log(QStringLiteral("%1 chars %2 box %3: %4").arg(text.size()).arg(hows[how]).arg(b)
+            .arg(text.size() > 40 ? text.left(40) + QStringLiteral("...") : text));
+    count(text.size() > 100000 ? "1 MB pastes" : "pastes");
+    if (!box.isEnabled())
+        return;  // nothing reaches a disabled box
+    const QString before = box.text();
+    const int cursor = box.cursorPosition();
+    const int selStart = box.hasSelectedText() ? box.selectionStart() : cursor;
+    const int selLength = box.hasSelectedText() ? int(box.selectedText().size()) : 0;
+    QString expected = before;
+    if (how == 0) {
+        box.setText(text);
+        expected = text;
+    } else if (how == 1) {
+        box.insert(text);
+        expected.replace(selStart, selLength, text);
+    } else {
+        QGuiApplication::clipboard()->setText(text);
+        box.setFocus();
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+        if (!text.isEmpty())
+            expected.replace(selStart, selLength, text);
+    }
+    m_model.texts[b] = expected;
+}
+
+void Monkey::repaint()
+{
+    log(QStringLiteral("events processed and window painted"));
+    QCoreApplication::processEvents();
+    f().repaint();
+}
+
+void Monkey::exitGame()
+{
+    log(QStringLiteral("Exit in %1").arg(phaseName(m_model.phase)));
+    const QPointer<tk::Timer> t1 = f().Timer1, t2 = f().Timer2;
+    count("Exit");
+    f().menuItem(QStringLiteral("exit1")).trigger();
+    check(!f().isLoaded() && !f().isVisible() && tk::Form::loadedCount() == 0, QStringLiteral("Exit left the window loaded"));
+    check(!t1->Enabled() && !t2->Enabled() && !m_clock.armed(t1) && !m_clock.armed(t2),
+          QStringLiteral("Exit left a clock running"));
+    flushDeletes();
+    check(m_form.isNull() && t1.isNull() && t2.isNull(), QStringLiteral("the main window outlived Exit"));
+    check(!frmmain::existing(), QStringLiteral("a main window is still the default one after Exit"));
+}
+
+// --- the rules after every event ------------------------------------------
+
+void Monkey::checkGame()
+{
+    frmmain &g = f();
+    const GameModel &m = m_model;
+    const QString phase = QString::fromLatin1(phaseName(m.phase));
+    const auto bad = [&](const QString &what) { return what + QStringLiteral(" in ") + phase; };
+
+    check(g.isLoaded() && tk::Form::loadedCount() == 1, bad(QStringLiteral("the window is not loaded")));
+    check(int(g.gamerunning) == tk::vbTrue, bad(QStringLiteral("no game running")));
+    check(g.updatesEnabled(), bad(QStringLiteral("the window no longer paints")));
+    const int controls = g.boardControlCount();
+    check(controls == 60, bad(QStringLiteral("%1 board controls").arg(controls)));
+    if (controls != 60)
+        return;
+
+    // The draw: 15 distinct game pictures, and each slot's word is its picture's key.
+    std::set<int> drawn;
+    for (int s = 1; s <= 15; ++s) {
+        const int index = cf::chosenindex(s);
+        check(index >= 2 && index <= 101, bad(QStringLiteral("slot %1 holds catalog index %2").arg(s).arg(index)));
+        drawn.insert(index);
+        if (index >= 2 && index <= 101)
+            check(cf::chosenword(s) == catalog::ImageList::instance().Key(index),
+                  bad(QStringLiteral("slot %1's word is not its picture's key").arg(s)));
+    }
+    check(drawn.size() == 15, bad(QStringLiteral("only %1 distinct pictures").arg(drawn.size())));
+
+    // The phase table: clocks, answer boxes, buttons, clock display.
+    const bool memorise = m.phase == Phase::Memorise;
+    const bool recall = m.phase == Phase::Recall;
+    check(g.Timer1->Enabled() == memorise && m_clock.armed(g.Timer1) == memorise, bad(QStringLiteral("Timer1 state wrong")));
+    check(g.Timer2->Enabled() == recall && m_clock.armed(g.Timer2) == recall, bad(QStringLiteral("Timer2 state wrong")));
+    for (int b = 1; b <= 15; ++b) {
+        tk::TextBox &box = g.txtanswer(b);
+        check(box.Visible() && box.isEnabled() == recall, bad(QStringLiteral("answer box %1 visibility or state wrong").arg(b)));
+        if (box.text() != m.texts[b]) {
+            check(false, bad(QStringLiteral("answer box %1 reads %2 chars '%3', expected %4 chars '%5'")
+                                 .arg(b).arg(box.text().size()).arg(box.text().left(60))
+                                 .arg(m.texts[b].size()).arg(m.texts[b].left(60))));
+        }
+        check(box.BackColor() == (m.tinted[b] ? wrongTint : boxColour), bad(QStringLiteral("answer box %1 tint wrong").arg(b)));
+    }
+    for (tk::CommandButton *button : {g.cmdsubmit.data(), g.cmdgiveup.data()})
+        check(button->Visible() && button->isEnabled() == !memorise, bad(QStringLiteral("%1 state wrong").arg(button->Name())));
+    check(g.Shape1->Visible(), bad(QStringLiteral("Shape1 hidden")));
+    check(g.lblsecondstart->Visible() && g.lblTimesecondstart->Visible(), bad(QStringLiteral("memorise count hidden")));
+    check(g.Frame1->Visible() == !memorise && g.Frame2->Visible() == !memorise, bad(QStringLiteral("recall frames' visibility wrong")));
+
+    // The clocks' labels and counters.
+    if (memorise) {
+        const QString count = m.memoriseTicks ? QString::number(m.memoriseTicks) : QString();
+        check(g.lblTimesecondstart->Caption() == count,
+              bad(QStringLiteral("memorise count reads '%1' after %2 ticks").arg(g.lblTimesecondstart->Caption()).arg(m.memoriseTicks)));
+        check(int(g.elapsedseconds) == m.memoriseTicks, bad(QStringLiteral("elapsedseconds %1").arg(int(g.elapsedseconds))));
+    } else {
+        check(g.lblTimesecondstart->Caption() == QStringLiteral("20"), bad(QStringLiteral("memorise count is not 20")));
+    }
+    const int n = m.recallTicks;
+    const QString figures[4] = {g.lblTimeminuteResult->Caption(), g.lblTimesecondResult->Caption(),
+                                g.lblTimeminute->Caption(), g.lblTimesecond->Caption()};
+    if (memorise || n == 0) {
+        for (const QString &figure : figures)
+            check(figure.isEmpty(), bad(QStringLiteral("a clock figure reads '%1' before the first recall tick").arg(figure)));
+    } else {
+        const int left = 120 - n;
+        check(figures[0] == QString::number(n / 60) && figures[1] == QString::number(n % 60),
+              bad(QStringLiteral("time passed reads %1:%2 after %3 ticks").arg(figures[0], figures[1]).arg(n)));
+        check(figures[2] == QString::number(left / 60) && figures[3] == QString::number(left % 60),
+              bad(QStringLiteral("time remaining reads %1:%2 after %3 ticks").arg(figures[2], figures[3]).arg(n)));
+    }
+    if (!memorise) {
+        check(int(g.elapsedminutes) * 60 + int(g.elapsedseconds) == n, bad(QStringLiteral("elapsed counters disagree")));
+        check(int(g.remainingminutes) * 60 + int(g.remainingseconds) == 120 - n, bad(QStringLiteral("remaining counters disagree")));
+    }
+
+    // What the board shows.
+    for (int s = 1; s <= 15; ++s) {
+        const bool own = memorise || m.uncovered[s];
+        const QString expected = own ? cf::chosenword(s) : catalog::ImageList::instance().Key(1);
+        check(g.lblPictureName(s).Caption() == expected,
+              bad(QStringLiteral("slot %1 is named '%2', expected '%3'").arg(s).arg(g.lblPictureName(s).Caption(), expected)));
+        const tk::Picture shown = g.pic(s).picture();
+        const int index = own ? int(cf::chosenindex(s)) : 1;
+        check(shown.sameAs(catalog::ImageList::instance().Picture(index)), bad(QStringLiteral("slot %1 shows the wrong picture").arg(s)));
+        if (own)
+            check(g.pic(s).Width() <= 1410 && g.pic(s).Height() <= 1410, bad(QStringLiteral("slot %1's picture is oversized").arg(s)));
+    }
+
+    // Scoring reports once per scoring, with the right count.
+    check(m_catcher.prompts.size() == m.boxesShown,
+          bad(QStringLiteral("%1 result boxes shown, expected %2").arg(m_catcher.prompts.size()).arg(m.boxesShown)));
+    if (m.lastScore >= 0 && !m_catcher.prompts.isEmpty()) {
+        check(m_catcher.prompts.last() == game::resultPrompt(m.lastScore) && int(g.score) == m.lastScore,
+              bad(QStringLiteral("result reads '%1', expected %2 correct").arg(m_catcher.prompts.last()).arg(m.lastScore)));
+        check(m_catcher.titles.last() == QStringLiteral("Tavlin Quorvane"), bad(QStringLiteral("result box title wrong")));
+    }
+    if (m.focusOnFirstBox) {
+        check(g.focusWidget() == &g.txtanswer(1), bad(QStringLiteral("recall began without the focus in box 1")));
+        m_model.focusOnFirstBox = false;
+    }
+}
+
+} // namespace
+
+class MonkeyTests : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { testLog = qInstallMessageHandler(quietAboutOpacity); }
+    void monkeyNeverBreaksTheGamesRules_data();
+    void monkeyNeverBreaksTheGamesRules();
+    void monkeyPressesStartCancelAndCloseAtEveryIntroTick_data();
+    void monkeyPressesStartCancelAndCloseAtEveryIntroTick();
+};
+
+void MonkeyTests::monkeyNeverBreaksTheGamesRules_data()
+{
+    QTest::addColumn<quint32>("seed");
+    QTest::addColumn<int>("events");
+    const QList<quint32> list = seeds();
+    const int total = envInt("TQ_MONKEY_EVENTS", 6000);
+    const int each = (total + int(list.size()) - 1) / int(list.size());
+    for (quint32 seed : list)
+        QTest::addRow("seed %u", seed) << seed << each;
+}
+
+void MonkeyTests::monkeyNeverBreaksTheGamesRules()
+{
+    QFETCH(quint32, seed);
+    QFETCH(int, events);
+    Monkey monkey(seed, events);
+    const QString problem = monkey.run();
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    qInfo("seed %u: %d events without a broken rule: %s", seed, events, qPrintable(monkey.tally()));
+}
+
+void MonkeyTests::monkeyPressesStartCancelAndCloseAtEveryIntroTick_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Start") << 0;
+    QTest::newRow("Cancel") << 1;
+    QTest::newRow("window closed") << 2;
+}
+
+void MonkeyTests::monkeyPressesStartCancelAndCloseAtEveryIntroTick()
+{
+    QFETCH(int, way);
+    ManualClock clock;
+    ErrorCatcher catcher;
+    QPointer<intro::frmRadavirar> in;
+    // Whatever happens, the windows go before the clock they tick on.
+    const auto cleanUp = qScopeGuard([&] {
+        if (in)
+            in->unload();
+        if (frmmain *main = frmmain::existing())
+            main->unload();
+        flushDeletes();
+    });
+    for (int ticks = 0; ticks <= 60; ++ticks) {
+        const QString at = QStringLiteral("after %1 intro ticks").arg(ticks);
+        in = new intro::frmRadavirar;
+        in->Show();
+        clock.advance(qint64(ticks) * introTickMs);
+        const bool buttonsShown = ticks > 52;
+        QCOMPARE(in->cmdok->isVisible(), buttonsShown);
+        tk::CommandButton *button = way == 0 ? in->cmdok.data() : in->cmdcancel.data();
+        if (way == 2)
+            in->close();
+        else if (button->isVisible())
+            QTest::mouseClick(button, Qt::LeftButton);  // a hidden button is there for no one to click
+        const bool closed = way == 2 || buttonsShown;
+        QVERIFY2(in->isLoaded() == !closed, qPrintable(at));
+        const bool started = way == 0 && buttonsShown;
+        QVERIFY2(bool(frmmain::existing()) == started, qPrintable(at));
+        QCOMPARE(tk::Form::loadedCount(), closed && !started ? 0 : 1);
+        if (started) {
+            QCOMPARE(int(frmmain::existing()->gamerunning), tk::vbTrue);
+            QVERIFY(frmmain::existing()->Timer1->Enabled());
+        }
+        // The intro ticks on until it is closed; then it stays quiet.
+        clock.advance(5 * introTickMs);
+        if (in)
+            in->unload();
+        if (frmmain *main = frmmain::existing())
+            main->unload();
+        flushDeletes();
+        QVERIFY2(in.isNull(), qPrintable(at));
+        QVERIFY2(!frmmain::existing(), qPrintable(at));
+        QCOMPARE(tk::Form::loadedCount(), 0);
+        QVERIFY2(catcher.errors.empty(), qPrintable(at));
+    }
+}
+
+QTEST_MAIN(MonkeyTests)
+#include "monkey_tests.moc"
