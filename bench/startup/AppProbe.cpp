@@ -1,0 +1,111 @@
+// Attaches the probe to the game's own start-up code (app/main.cpp, compiled
+// unchanged into this executable) when its application object is made. What
+// it measures depends on TQ_BENCH_MODE:
+//   startup        process start to the intro window's first painted frame
+//   board          as startup, then Start at once; until the first board is painted
+//   idle-intro     CPU use during the intro's rules phase
+//   idle-memorise  CPU use during the memorise phase of the first game
+//   memory         resident memory over TQ_BENCH_ARG New Games (default 1000)
+#include "probe/Probe.h"
+
+#include "game/frmmain.h"
+#include "intro/frmRadavirar.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+using namespace tqbench;
+
+// Counts the paints of one window: what an idle phase makes the window do.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget *window)
+        : QObject(window)
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    long paints = 0;
+};
+
+bool isIntro(QWidget *w) { return qobject_cast<intro::frmRadavirar *>(w) != nullptr; }
+bool isMain(QWidget *w) { return qobject_cast<game::frmmain *>(w) != nullptr; }
+
+void newGames(game::frmmain &form, int games)
+{
+    report("vm_rss_kb_at_0", double(statusKb("VmRSS")));
+    for (int g = 1; g <= games; ++g) {
+        form.newgame_Click();
+        form.repaint();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        if (g == 10)
+            report("vm_rss_kb_at_10", double(statusKb("VmRSS")));
+        if (g == 100)
+            report("vm_rss_kb_at_100", double(statusKb("VmRSS")));
+    }
+    report("vm_rss_kb_at_end", double(statusKb("VmRSS")));
+    report("vm_hwm_kb", double(statusKb("VmHWM")));
+    report("board_controls", form.boardControlCount());
+    report("live_widgets", double(QApplication::allWidgets().size()));
+}
+
+// What runs once the first board has been painted.
+void onBoard(const QString &m, game::frmmain &form)
+{
+    report("board_paint_ns", double(monotonicNs()));
+    report("board_paint_cpu_ms", cpuSeconds() * 1000);
+    if (m == QLatin1String("idle-memorise")) {
+        const double seconds = argument(3);
+        measureIdle(1000, seconds, [&form, seconds] {
+            return form.Timer1 && form.Timer1->Enabled() && int(form.elapsedseconds) + seconds < 19;
+        });
+        return;
+    }
+    if (m == QLatin1String("memory")) {
+        newGames(form, static_cast<int>(argument(1000)));
+    }
+    finish();
+}
+
+void attach()
+{
+    const QString m = mode();
+    afterFirstPaint(isIntro, [m](QWidget *w) {
+        report("first_paint_ns", double(monotonicNs()));
+        report("first_paint_cpu_ms", cpuSeconds() * 1000);
+        auto *introWindow = qobject_cast<intro::frmRadavirar *>(w);
+        if (m == QLatin1String("startup"))
+            finish();
+        if (m == QLatin1String("idle-intro")) {
+            // The title phase takes 52 ticks of 50 ms; the rules phase follows.
+            QPointer<intro::frmRadavirar> intro(introWindow);
+            const double seconds = argument(3);
+            // How often the window paints itself in the rules phase, beside the CPU it costs.
+            auto *counter = new PaintCounter(introWindow);
+            QTimer::singleShot(3300, qApp, [counter] { counter->paints = 0; });
+            QTimer::singleShot(3300 + int(seconds * 1000) - 1, qApp, [counter, seconds] {
+                report("intro_paints_per_s", double(counter->paints) / seconds);
+            });
+            measureIdle(3300, seconds, [intro] {
+                return intro && intro->Timer2 && intro->Timer2->Enabled() && !intro->Timer1->Enabled();
+            });
+            return;
+        }
+        // Every other mode goes on to the game, as a click on Start does.
+        afterFirstPaint(isMain, [m](QWidget *main) { onBoard(m, *qobject_cast<game::frmmain *>(main)); });
+        introWindow->cmdok_Click();
+    });
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(attach)
