@@ -32,10 +32,14 @@ void setAlpha(Handle window, std::uint8_t alpha)
         lastError = invalidWindowHandle;
         return;
     }
-    widget->setWindowOpacity(alpha / 255.0);
+    const qreal opacity = alpha / 255.0;
+    const bool changed = !qFuzzyCompare(widget->windowOpacity(), opacity);
+    widget->setWindowOpacity(opacity);
     // Qt 6.4 on X11 hands an opacity change made after show() to the X server
-    // only with the window's next repaint: ask for one with every change.
-    widget->update();
+    // only with the window's next repaint: ask for one with every change, and
+    // only then, so that a window held at one level costs nothing to keep.
+    if (changed)
+        widget->update();
     lastError = 0;
 }
 
