@@ -4,6 +4,7 @@
 #include "toolkit/PictureBox.h"
 #include "toolkit/Text.h"
 
+#include <array>
 #include <cmath>
 
 namespace game::Commonfunction {
@@ -77,18 +78,29 @@ void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &b
 
 namespace {
 
+QString folded(const QString &text)
+{
+    return tk::trim(tk::ucase(text));
+}
+
 void markDuplicates(frmmain &form)
 {
+    // Every box's text upper-cased and trimmed, kept in step with the boxes as
+    // marks are made, so a mark made earlier in the pass takes part, and a long
+    // answer is folded once rather than thirty times.
+    std::array<QString, 16> texts;
+    for (int j = 1; j <= 15; ++j)
+        texts[j] = folded(form.txtanswer(j).Text());
     for (int i = 1; i <= 15; ++i) {
         tk::Int16 k = 0;
         for (int j = 1; j <= 15; ++j) {
-            // Both texts are read now: a mark made earlier in the pass takes part.
-            if (tk::trim(tk::ucase(form.txtanswer(i).Text())) != tk::trim(tk::ucase(form.txtanswer(j).Text())))
+            if (texts[i] != texts[j])
                 continue;
             k = k + 1;
             const QString current = form.txtanswer(j).Text();
             if (!current.isEmpty() && k > 1) {
                 form.txtanswer(j).setText(current + duplicateMark);
+                texts[j] = folded(form.txtanswer(j).Text());
                 break;
             }
         }
