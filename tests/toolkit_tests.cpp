@@ -207,7 +207,6 @@ void ToolkitTests::timerTicksOnAFixedScheduleWithoutDrift()
     for (int i = 0; i < 120; ++i)
         clock.advance(i % 3 == 0 ? 1007 : 997);
     QCOMPARE(int(at.size()), 120);
-    QCOMPARE(at.back(), start + 120 * 1000 + (clock.now() - start - 120000 > 0 ? at.back() - start - 120000 : 0));
     for (size_t k = 0; k < at.size(); ++k)
         QVERIFY2(at[k] >= start + qint64(k + 1) * 1000 && at[k] < start + qint64(k + 1) * 1000 + 10,
                  qPrintable(QString::number(at[k] - start)));
