@@ -11,6 +11,8 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 
 class ToolkitTests : public QObject {
@@ -29,6 +31,7 @@ private slots:
     void timerStartsAfreshWhenEnabledAgain();
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
+    void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -260,6 +263,28 @@ void ToolkitTests::pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture()
     box.setPicture(picture);
     QCOMPARE(box.paintedCount(), 0);
     QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, box.PaintPicture(tk::Picture(), 0, 0, 15, 15));
+}
+
+void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
+{
+    const auto render = [](const QString &styleName) {
+        std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));
+        QWidget window;
+        window.setStyle(style.get());
+        tk::TextBox box(&window);
+        box.setStyle(style.get());
+        box.resize(200, 25);
+        box.setBackColor(12640511);  // the pink of a wrong answer
+        return box.grab().toImage();
+    };
+    const QImage fusion = render(QStringLiteral("Fusion"));
+    const QImage windows = render(QStringLiteral("Windows"));
+    QCOMPARE(fusion, windows);
+    QCOMPARE(QColor(fusion.pixel(0, 0)), QColor(160, 160, 160));
+    QCOMPARE(QColor(fusion.pixel(1, 1)), QColor(105, 105, 105));
+    QCOMPARE(QColor(fusion.pixel(199, 24)), QColor(255, 255, 255));
+    QCOMPARE(QColor(fusion.pixel(198, 23)), QColor(227, 227, 227));
+    QCOMPARE(QColor(fusion.pixel(100, 12)), tk::toQColor(12640511));
 }
 
 QTEST_MAIN(ToolkitTests)

@@ -2,6 +2,7 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <limits>
 
@@ -38,13 +39,33 @@ TextBox::TextBox(QWidget *parent)
     : Control<QLineEdit>(parent)
 {
     m_backColor = 0x80000005;
-    setFrame(true);
+    // The border is the box's own (paintEvent); the style's frame would paint
+    // over it and cost a rounded, antialiased outline at every paint.
+    setFrame(false);
+    setTextMargins(borderWidth, borderWidth, borderWidth, borderWidth);
     // No length limit: a long paste, and the duplicate mark after it, are kept whole.
     setMaxLength(std::numeric_limits<int>::max());
     // A disabled box still shows its text plainly: the answers stay readable after scoring.
     QPalette p = palette();
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
     setPalette(p);
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    // Two bevels, each lit from the top left: the outer one darker above and
+    // left, white below and right; the inner one darker still, on a light edge.
+    QPainter painter(this);
+    const QRect r = rect();
+    const auto bevel = [&painter](const QRect &box, const QColor &topLeft, const QColor &bottomRight) {
+        painter.fillRect(box.left(), box.top(), box.width() - 1, 1, topLeft);
+        painter.fillRect(box.left(), box.top(), 1, box.height() - 1, topLeft);
+        painter.fillRect(box.left(), box.bottom(), box.width(), 1, bottomRight);
+        painter.fillRect(box.right(), box.top(), 1, box.height(), bottomRight);
+    };
+    bevel(r, QColor(160, 160, 160), QColor(255, 255, 255));
+    bevel(r.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
 void TextBox::SetFocus()

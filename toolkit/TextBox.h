@@ -1,7 +1,8 @@
 #pragma once
 // A single-line text box without a length limit. Every typed character passes
 // through KeyPress, whose handler may change or swallow it; pasted text and
-// input-method text arrive as they are.
+// input-method text arrive as they are. The box has the sunken two-pixel
+// border of a classic 3D text box, the same under every widget style.
 #include "toolkit/Control.h"
 
 #include <QLineEdit>
@@ -14,6 +15,9 @@ class TextBox : public Control<QLineEdit> {
 public:
     explicit TextBox(QWidget *parent = nullptr);
 
+    // The width of the sunken border, in pixels.
+    static constexpr int borderWidth = 2;
+
     QString Text() const { return text(); }
     void setTextProperty(const QString &t) { setText(t); }
     // Gives the box the focus; raises InvalidCall when it is hidden or disabled.
@@ -25,6 +29,7 @@ public:
     std::function<void(int keyCode, int shift)> onKeyUp;
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
 };
