@@ -25,6 +25,7 @@ private slots:
     void runtimeErrorEndsTheHandlerKeepsItsWorkAndIsReportedOnce();
     void createdElementCopiesTheTemplateAndStartsHidden();
     void loadingTwiceOrUnloadingMissingElementRaises();
+    void reloadedElementIsAsFirstMadeWhateverItsLastLifeChanged();
     void tabIndexMovesAControlAndRenumbersTheOthers();
     void textRulesTrimOnlySpacesAndWriteNumbersPlainly();
     void timerTicksOnAFixedScheduleWithoutDrift();
@@ -165,7 +166,90 @@ void ToolkitTests::loadingTwiceOrUnloadingMissingElementRaises()
     QCOMPARE(numberOf([&] { boxes.unload(0); }), int(tk::InvalidCall));
     boxes.unload(1);
     QVERIFY(!boxes.exists(1));
-    QCOMPARE(container.findChildren<tk::TextBox *>().size(), 1);
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(numberOf([&] { boxes(1); }), int(tk::ElementMissing));
+}
+
+// An element loaded again shows nothing of the element unloaded before it:
+// it is what a first load makes, whatever the program did to the old one.
+void ToolkitTests::reloadedElementIsAsFirstMadeWhateverItsLastLifeChanged()
+{
+    QWidget container;
+    new tk::TabOrder(&container);
+    tk::ControlDesign labelDesign;
+    labelDesign.kind = tk::ControlKind::Label;
+    labelDesign.name = QStringLiteral("lblPictureName");
+    labelDesign.caption = QStringLiteral("lbl");
+    labelDesign.width = 1410;
+    labelDesign.height = 375;
+    labelDesign.tabIndex = 1;
+    tk::ControlDesign boxDesign = labelDesign;
+    boxDesign.kind = tk::ControlKind::TextBox;
+    boxDesign.name = QStringLiteral("txtanswer");
+    boxDesign.caption.clear();
+    tk::ControlDesign picDesign = labelDesign;
+    picDesign.kind = tk::ControlKind::PictureBox;
+    picDesign.name = QStringLiteral("pic");
+    tk::ControlArray<tk::Label> labels(labelDesign, &container);
+    tk::ControlArray<tk::TextBox> boxes(boxDesign, &container);
+    tk::ControlArray<tk::PictureBox> pics(picDesign, &container);
+    int created = 0;
+    boxes.onCreate = [&created](int, tk::TextBox &) { ++created; };
+    labels.load(1);
+    boxes.load(1);
+    pics.load(1);
+    const tk::Label &fresh = labels(1);
+    const QColor freshWindow = fresh.palette().color(QPalette::Window);
+    const bool freshFill = fresh.autoFillBackground();
+    const QColor freshBase = boxes(1).palette().color(QPalette::Base);
+    const int tabStops = tk::TabOrder::indexOf(&pics(1)) + 1;
+
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    labels(1).setCaption(QStringLiteral("WATCH"));
+    labels(1).setBackColor(12640511);
+    labels(1).setLeft(3000);
+    labels(1).setVisible(true);
+    labels(1).setAccessibleName(QStringLiteral("WATCH"));
+    boxes(1).setText(QStringLiteral("WATCH"));
+    boxes(1).setBackColor(12640511);
+    boxes(1).setEnabled(false);
+    int keys = 0;
+    boxes(1).onKeyPress = [&keys](int &) { ++keys; };
+    pics(1).setPicture(tk::Picture(image));
+    pics(1).PaintPicture(tk::Picture(image), 0, 0, 1500, 750);
+    labels.unload(1);
+    boxes.unload(1);
+    pics.unload(1);
+    QCOMPARE(tk::TabOrder::indexOf(&labels(0)), 0);
+    labels.load(2);
+    boxes.load(2);
+    pics.load(2);
+
+    QCOMPARE(container.findChildren<tk::Label *>().size(), 2);  // the template and one element
+    const tk::Label &label = labels(2);
+    QCOMPARE(label.Name(), QStringLiteral("lblPictureName(2)"));
+    QCOMPARE(label.Caption(), QStringLiteral("lbl"));
+    QCOMPARE(label.BackColor(), fresh.BackColor());
+    QCOMPARE(label.palette().color(QPalette::Window), freshWindow);
+    QCOMPARE(label.autoFillBackground(), freshFill);
+    QCOMPARE(label.Left(), 0.0f);
+    QVERIFY(label.isHidden());
+    QCOMPARE(label.accessibleName(), QString());
+    QCOMPARE(boxes(2).Text(), QString());
+    QVERIFY(!boxes(2).isUndoAvailable());
+    QVERIFY(boxes(2).Enabled());
+    QCOMPARE(boxes(2).palette().color(QPalette::Base), freshBase);
+    QVERIFY(!boxes(2).onKeyPress);
+    QCOMPARE(created, 2);
+    QVERIFY(pics(2).picture().isNull());
+    QCOMPARE(pics(2).paintedCount(), 0);
+    QCOMPARE(pics(2).Width(), 1410.0f);
+    // Each array's elements in the tab order once, in load order, as new ones would be.
+    QCOMPARE(tk::TabOrder::indexOf(&pics(2)) + 1, tabStops);
+    QVERIFY(tk::TabOrder::indexOf(&labels(2)) < tk::TabOrder::indexOf(&boxes(2)));
+    // On top of its siblings, as a new control is.
+    QCOMPARE(container.children().constLast(), &pics(2));
 }
 
 void ToolkitTests::tabIndexMovesAControlAndRenumbersTheOthers()

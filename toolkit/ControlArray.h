@@ -2,6 +2,9 @@
 // A control array: a family of like controls addressed by index. Element 0
 // is the designed template and stays hidden; element n is created from the
 // template's design, with every designed property, and starts hidden.
+// An unloaded element is gone for the program; its widget is kept, hidden and
+// made anew from the design, for the next load, since a board that is torn
+// down and built again would otherwise make and destroy dozens of widgets.
 #include "toolkit/ControlFactory.h"
 #include "toolkit/Design.h"
 #include "toolkit/RuntimeError.h"
@@ -11,6 +14,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <vector>
 
 namespace tk {
 
@@ -22,6 +26,8 @@ public:
         , m_container(container)
     {
         add(0, m_design.visible);
+        if (auto *made = dynamic_cast<HasLook *>(&(*this)(0)))
+            m_madeLook = made->look();
     }
 
     // Element `index`; raises ElementMissing when it is not loaded.
@@ -49,15 +55,19 @@ public:
         add(index, false);
     }
 
-    // Destroys element `index`; raises ElementMissing when absent, InvalidCall for the template.
+    // Removes element `index`; raises ElementMissing when absent, InvalidCall for the template.
     void unload(int index)
     {
         if (index == 0)
             tk::raise(InvalidCall, QStringLiteral("Can't unload controls created at design time"));
         T &element = (*this)(index);
         element.hide();
-        delete &element;
         m_items.erase(index);
+        TabOrder::remove(&element);
+        // Nothing of the old element outlives it: no text, picture, colour or handler.
+        redesignControl(&element, m_design, m_madeLook);
+        element.setVisible(false);
+        m_spare.emplace_back(&element);
     }
 
     // How many elements exist, the template included.
@@ -75,9 +85,21 @@ public:
     std::function<void(int index, T &element)> onCreate;
 
 private:
+    // A kept widget of an unloaded element, else a new one.
+    T *make()
+    {
+        while (!m_spare.empty()) {
+            QPointer<T> kept = m_spare.back();
+            m_spare.pop_back();
+            if (kept)
+                return kept;
+        }
+        return qobject_cast<T *>(createControl(m_design, m_container));
+    }
+
     void add(int index, bool visible)
     {
-        auto *control = qobject_cast<T *>(createControl(m_design, m_container));
+        T *control = make();
         if (!control)
             tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
         control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
@@ -92,6 +114,8 @@ private:
     ControlDesign m_design;
     QPointer<QWidget> m_container;
     std::map<int, QPointer<T>> m_items;
+    std::vector<QPointer<T>> m_spare;
+    Look m_madeLook;
 };
 
 } // namespace tk

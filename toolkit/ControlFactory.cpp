@@ -59,8 +59,7 @@ template <class T>
 void applyCommon(T *control, const ControlDesign &d)
 {
     control->setName(d.name);
-    if (!d.accessibleName.isEmpty())
-        control->setAccessibleName(d.accessibleName);
+    control->setAccessibleName(d.accessibleName);
     if (d.font)
         applyFont(control, *d.font);
     if (d.kind != ControlKind::Line) {
@@ -75,58 +74,92 @@ void applyCommon(T *control, const ControlDesign &d)
     control->setVisible(d.visible);
 }
 
-QObject *makeWidget(const ControlDesign &d, QWidget *container)
+QObject *makeWidget(ControlKind kind, QWidget *container)
 {
-    switch (d.kind) {
-    case ControlKind::Label: {
-        auto *label = new Label(container);
-        label->setCaption(d.caption);
-        label->setAlignment(d.alignment);
-        applyCommon(label, d);
-        return label;
-    }
-    case ControlKind::TextBox: {
-        auto *box = new TextBox(container);
-        box->setText(d.caption);
-        box->setBackColor(box->BackColor());
-        applyCommon(box, d);
-        return box;
-    }
-    case ControlKind::CommandButton: {
-        auto *button = new CommandButton(container);
-        button->setCaption(d.caption);
-        button->setGraphical(d.graphical);
-        applyCommon(button, d);
-        return button;
-    }
-    case ControlKind::PictureBox: {
-        auto *box = new PictureBox(container);
-        applyCommon(box, d);
-        if (!d.pictureResource.isEmpty())
-            box->setPicture(Picture(QImage(d.pictureResource)));
-        return box;
-    }
-    case ControlKind::Frame: {
-        auto *frame = new Frame(container);
-        applyCommon(frame, d);
-        return frame;
-    }
-    case ControlKind::Shape: {
-        auto *shape = new Shape(container);
-        applyCommon(shape, d);
-        shape->lower();
-        return shape;
-    }
-    case ControlKind::Line: {
-        auto *line = new Line(container);
-        applyCommon(line, d);
-        line->setLine(d.left, d.top, d.width, d.height, d.borderWidth, d.borderColor.value_or(0));
-        return line;
-    }
+    switch (kind) {
+    case ControlKind::Label:
+        return new Label(container);
+    case ControlKind::TextBox:
+        return new TextBox(container);
+    case ControlKind::CommandButton:
+        return new CommandButton(container);
+    case ControlKind::PictureBox:
+        return new PictureBox(container);
+    case ControlKind::Frame:
+        return new Frame(container);
+    case ControlKind::Shape:
+        return new Shape(container);
+    case ControlKind::Line:
+        return new Line(container);
     case ControlKind::Timer:
         break;
     }
     return nullptr;
+}
+
+// Gives a control of the design's kind every designed property.
+void applyDesign(QObject *control, const ControlDesign &d)
+{
+    switch (d.kind) {
+    case ControlKind::Label: {
+        auto *label = static_cast<Label *>(control);
+        label->setCaption(d.caption);
+        label->setAlignment(d.alignment);
+        applyCommon(label, d);
+        break;
+    }
+    case ControlKind::TextBox: {
+        auto *box = static_cast<TextBox *>(control);
+        box->setText(d.caption);
+        box->setModified(false);
+        box->setBackColor(box->BackColor());
+        applyCommon(box, d);
+        break;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = static_cast<CommandButton *>(control);
+        button->setCaption(d.caption);
+        button->setGraphical(d.graphical);
+        applyCommon(button, d);
+        break;
+    }
+    case ControlKind::PictureBox: {
+        auto *box = static_cast<PictureBox *>(control);
+        box->setPicture(Picture());
+        applyCommon(box, d);
+        if (!d.pictureResource.isEmpty())
+            box->setPicture(Picture(QImage(d.pictureResource)));
+        break;
+    }
+    case ControlKind::Frame:
+        applyCommon(static_cast<Frame *>(control), d);
+        break;
+    case ControlKind::Shape: {
+        auto *shape = static_cast<Shape *>(control);
+        applyCommon(shape, d);
+        shape->lower();
+        break;
+    }
+    case ControlKind::Line: {
+        auto *line = static_cast<Line *>(control);
+        applyCommon(line, d);
+        line->setLine(d.left, d.top, d.width, d.height, d.borderWidth, d.borderColor.value_or(0));
+        break;
+    }
+    case ControlKind::Timer:
+        break;
+    }
+}
+
+// The event handlers a control carries, dropped when it is made anew.
+void dropHandlers(QObject *control)
+{
+    if (auto *box = qobject_cast<TextBox *>(control)) {
+        box->onKeyPress = nullptr;
+        box->onKeyUp = nullptr;
+    } else if (auto *button = qobject_cast<CommandButton *>(control)) {
+        button->onClick = nullptr;
+    }
 }
 
 } // namespace
@@ -140,7 +173,20 @@ QObject *createControl(const ControlDesign &d, QWidget *container)
         timer->setEnabled(d.enabled);
         return timer;
     }
-    return makeWidget(d, container);
+    QObject *control = makeWidget(d.kind, container);
+    if (control)
+        applyDesign(control, d);
+    return control;
+}
+
+void redesignControl(QWidget *control, const ControlDesign &d, const Look &made)
+{
+    // A new control is made on top of its siblings; so is a made-anew one.
+    control->raise();
+    dropHandlers(control);
+    if (auto *look = dynamic_cast<HasLook *>(control))
+        look->setLook(made);
+    applyDesign(control, d);
 }
 
 } // namespace tk

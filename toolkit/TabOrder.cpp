@@ -29,6 +29,15 @@ void TabOrder::add(QWidget *control)
     }
 }
 
+void TabOrder::remove(QWidget *control)
+{
+    if (TabOrder *order = of(control)) {
+        auto &v = order->m_order;
+        v.erase(std::remove(v.begin(), v.end(), control), v.end());
+        order->compact();
+    }
+}
+
 int TabOrder::indexOf(const QWidget *control)
 {
     TabOrder *order = of(control);

@@ -15,6 +15,8 @@ public:
 
     // Appends a control at the end of its window's order.
     static void add(QWidget *control);
+    // Takes a control out of its window's order; the others close up.
+    static void remove(QWidget *control);
     // The control's TabIndex, or -1 when it has none.
     static int indexOf(const QWidget *control);
     // Moves the control to `index` (clamped to the end); raises InvalidCall when negative.
