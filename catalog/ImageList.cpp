@@ -2,7 +2,9 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QResource>
+
+#include <algorithm>
 #include <QImageReader>
 
 // The pictures live in a static library: their resources must be registered by hand.
@@ -60,19 +62,27 @@ QString ImageList::resourcePath(int index)
 QByteArray ImageList::encoded(int index) const
 {
     check(index);
-    QFile file(resourcePath(index));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+    // A file stored as it is stays where it is embedded; a compressed one is unpacked.
+    return QResource(resourcePath(index)).uncompressedData();
 }
 
 tk::Picture ImageList::Picture(int index) const
 {
     check(index);
-    auto &slot = m_decoded[static_cast<std::size_t>(index)];
-    if (!slot)
-        slot = decodePicture(encoded(index));
-    return *slot;
+    tk::WeakPicture &inUse = m_inUse[static_cast<std::size_t>(index)];
+    tk::Picture picture = inUse.lock();
+    if (picture.isNull()) {
+        picture = decodePicture(encoded(index));
+        inUse = tk::WeakPicture(picture);
+    }
+    const auto held = std::find_if(m_recent.begin(), m_recent.end(),
+                                   [&picture](const tk::Picture &p) { return p.sameAs(picture); });
+    if (held != m_recent.end())
+        m_recent.erase(held);
+    m_recent.push_front(picture);
+    if (m_recent.size() > recentCount)
+        m_recent.pop_back();
+    return picture;
 }
 
 tk::Picture decodePicture(const QByteArray &data)

@@ -7,7 +7,7 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <optional>
+#include <deque>
 
 namespace catalog {
 
@@ -20,9 +20,11 @@ public:
 
     // The key of entry `index`; raises SubscriptOutOfRange outside 1..101.
     QString Key(int index) const;
-    // The picture of entry `index`, decoded once and then shared; raises outside 1..101.
+    // The picture of entry `index`; raises outside 1..101. While a picture of
+    // an entry is held, or was among the last `recentCount` asked for, asking
+    // again gives the same one; other entries take no memory but their files.
     tk::Picture Picture(int index) const;
-    // The stored file of entry `index` as it is embedded.
+    // The stored file of entry `index` as it is embedded (not copied).
     QByteArray encoded(int index) const;
     // The resource path of entry `index`.
     static QString resourcePath(int index);
@@ -31,7 +33,12 @@ private:
     ImageList() = default;
     static void check(int index);
 
-    mutable std::array<std::optional<tk::Picture>, count + 1> m_decoded;
+    // A board's pictures and the cover's: a game's pictures outlive the cover
+    // until they are revealed, without being decoded again.
+    static constexpr std::size_t recentCount = 16;
+
+    mutable std::array<tk::WeakPicture, count + 1> m_inUse;
+    mutable std::deque<tk::Picture> m_recent;
 };
 
 // Decodes one stored picture; a file with several images gives the largest in

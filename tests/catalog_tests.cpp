@@ -18,6 +18,7 @@ private slots:
     void keysAreTheGameWordsInCatalogOrder();
     void everyPictureDecodesAtItsOwnSizeInItsFormat();
     void tellingPicturesHaveTheirFormatsAndSizes();
+    void catalogKeepsOnlyPicturesInUseOrAskedForLately();
     void indicesOutsideTheCatalogRaise();
     void fittingFollowsTheWorkedExamples();
     void fittingFollowsTheWorkedExamples_data();
@@ -81,6 +82,23 @@ void CatalogTests::tellingPicturesHaveTheirFormatsAndSizes()
     // The six-image icon shows its largest image.
     QCOMPARE(list.Picture(24).size(), QSize(48, 48));
     QVERIFY(list.Picture(1).sameAs(list.Picture(1)));  // decoded once, then shared
+}
+
+void CatalogTests::catalogKeepsOnlyPicturesInUseOrAskedForLately()
+{
+    const ImageList &list = ImageList::instance();
+    const auto askForOthers = [&list](int howMany) {
+        for (int n = 0; n < howMany; ++n)
+            list.Picture(20 + n % 80);  // never entries 10 or 11
+    };
+    const tk::Picture held = list.Picture(10);
+    const tk::WeakPicture lately(list.Picture(11));
+    askForOthers(5);
+    QVERIFY(list.Picture(10).sameAs(held));
+    QVERIFY(!lately.lock().isNull());  // still among the last boards' pictures
+    askForOthers(80);
+    QVERIFY(list.Picture(10).sameAs(held));  // held by someone: shared, never made twice
+    QVERIFY(lately.lock().isNull());  // neither held nor asked for lately: gone
 }
 
 void CatalogTests::indicesOutsideTheCatalogRaise()

@@ -33,6 +33,7 @@ private slots:
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
+    void pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -369,6 +370,31 @@ void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
     QCOMPARE(QColor(fusion.pixel(199, 24)), QColor(255, 255, 255));
     QCOMPARE(QColor(fusion.pixel(198, 23)), QColor(227, 227, 227));
     QCOMPARE(QColor(fusion.pixel(100, 12)), tk::toQColor(12640511));
+}
+
+void ToolkitTests::pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent()
+{
+    QImage red(40, 20, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    QImage blue(10, 10, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    QImage halfClear(10, 10, QImage::Format_ARGB32);
+    halfClear.fill(Qt::transparent);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 5; x < 10; ++x)
+            halfClear.setPixel(x, y, qRgb(0, 0, 255));
+    QWidget window;
+    tk::PictureBox box(&window);
+    box.setPicture(tk::Picture(red));
+    box.PaintPicture(tk::Picture(blue), 0, 0, 600, 300);
+    QImage shot = box.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, 2)), QColor(Qt::blue));
+    QCOMPARE(QColor(shot.pixel(37, 17)), QColor(Qt::blue));
+    box.setPicture(tk::Picture(red));
+    box.PaintPicture(tk::Picture(halfClear), 0, 0, 600, 300);
+    shot = box.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, 10)), QColor(Qt::red));  // through the clear half
+    QCOMPARE(QColor(shot.pixel(37, 10)), QColor(Qt::blue));
 }
 
 QTEST_MAIN(ToolkitTests)

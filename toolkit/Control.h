@@ -49,7 +49,8 @@ public:
         m_backColor = look.backColor;
         if (this->styleSheet() != look.styleSheet)
             this->setStyleSheet(look.styleSheet);
-        this->setPalette(look.palette);
+        if (this->palette() != look.palette)
+            this->setPalette(look.palette);
         this->setAutoFillBackground(look.autoFill);
     }
 

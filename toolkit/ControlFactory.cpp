@@ -28,7 +28,10 @@ void applyFont(QWidget *w, const FontDesign &design)
     // sizes keep text and layout in step on any screen.
     font.setPixelSize(qRound(design.points * 96.0 / 72.0));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
-    w->setFont(font);
+    // An element made anew already has its font: setting it again would
+    // send font-change events through the widget for nothing.
+    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != families)
+        w->setFont(font);
 }
 
 void applyBackColor(QWidget *w, OleColor stored)

@@ -21,7 +21,28 @@ public:
     bool sameAs(const Picture &other) const { return m_image == other.m_image; }
 
 private:
+    friend class WeakPicture;
     std::shared_ptr<const QImage> m_image;
+};
+
+// A link to a picture that keeps it only while some Picture still holds it.
+class WeakPicture {
+public:
+    WeakPicture() = default;
+    explicit WeakPicture(const Picture &picture)
+        : m_image(picture.m_image)
+    {
+    }
+    // The picture while it lives, else a null picture.
+    Picture lock() const
+    {
+        Picture picture;
+        picture.m_image = m_image.lock();
+        return picture;
+    }
+
+private:
+    std::weak_ptr<const QImage> m_image;
 };
 
 } // namespace tk

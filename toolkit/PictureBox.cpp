@@ -34,19 +34,26 @@ void PictureBox::PaintPicture(const Picture &picture, float x1, float y1, float 
     update();
 }
 
-void PictureBox::drawPainted(QPainter &painter, Painted &op)
+void PictureBox::prepare(Painted &op)
 {
     const qreal ratio = devicePixelRatioF();
     const QSize target = (op.rect.size() * ratio).toSize();
-    if (target.isEmpty())
+    if (target.isEmpty()) {
+        op.cache = QPixmap();
         return;
+    }
     if (op.cache.isNull() || op.cacheRatio != ratio || op.cache.size() != target) {
         op.cache = QPixmap::fromImage(op.picture.image().scaled(target, Qt::IgnoreAspectRatio,
                                                                 Qt::SmoothTransformation));
         op.cache.setDevicePixelRatio(ratio);
         op.cacheRatio = ratio;
     }
-    painter.drawPixmap(op.rect.topLeft(), op.cache);
+}
+
+bool PictureBox::hidesPicture(const Painted &op) const
+{
+    return !op.cache.isNull() && !op.cache.hasAlphaChannel()
+        && op.rect.contains(QRectF(QPointF(0, 0), QSizeF(size())));
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
@@ -55,10 +62,18 @@ void PictureBox::paintEvent(QPaintEvent *)
     // the window shows through, as the picture's artist meant.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!m_picture.isNull())
+    bool pictureHidden = false;
+    for (Painted &op : m_painted) {
+        prepare(op);
+        pictureHidden = pictureHidden || hidesPicture(op);
+    }
+    // An opaque paint over the whole box leaves nothing of the picture to see.
+    if (!m_picture.isNull() && !pictureHidden)
         painter.drawImage(QPointF(0, 0), m_picture.image());
-    for (Painted &op : m_painted)
-        drawPainted(painter, op);
+    for (const Painted &op : m_painted) {
+        if (!op.cache.isNull())
+            painter.drawPixmap(op.rect.topLeft(), op.cache);
+    }
 }
 
 } // namespace tk

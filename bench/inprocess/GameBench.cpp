@@ -225,10 +225,8 @@ int main(int argc, char *argv[])
     form = &game::frmmain::defaultInstance();
     form->Show();
     settle();
-    // Steady state: the catalog keeps every picture it has decoded, so after
-    // the first games a board decodes nothing. Decode them all up front.
-    for (int i = 1; i <= catalog::ImageList::count; ++i)
-        catalog::ImageList::instance().Picture(i);
+    // The catalog keeps only the pictures of the last two boards, so every New Game
+    // decodes its 15 pictures, as the floor does. A few games warm the rest up.
     for (int i = 0; i < 5; ++i) {
         form->newgame_Click();
         form->repaint();
