@@ -2,8 +2,18 @@
 #include "intro/frmRadavirar.h"
 #include "toolkit/Application.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char *argv[])
 {
+#ifdef __GLIBC__
+    // Decoded pictures are large and short-lived: they get mappings of their
+    // own, returned whole when freed, so the heap does not fragment and grow
+    // game after game (glibc would otherwise raise this threshold as they come and go).
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+#endif
     tk::Application app(argc, argv);
     tk::Application::setApplicationName(QStringLiteral("tavlin-quorvane"));
     tk::Application::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));

@@ -72,17 +72,28 @@ tk::Picture ImageList::Picture(int index) const
     tk::WeakPicture &inUse = m_inUse[static_cast<std::size_t>(index)];
     tk::Picture picture = inUse.lock();
     if (picture.isNull()) {
-        picture = decodePicture(encoded(index));
+        picture = loadPicture(encoded(index), resourcePath(index));
         inUse = tk::WeakPicture(picture);
     }
-    const auto held = std::find_if(m_recent.begin(), m_recent.end(),
-                                   [&picture](const tk::Picture &p) { return p.sameAs(picture); });
-    if (held != m_recent.end())
-        m_recent.erase(held);
-    m_recent.push_front(picture);
-    if (m_recent.size() > recentCount)
-        m_recent.pop_back();
     return picture;
+}
+
+tk::Picture loadPicture(const QByteArray &data, const QString &key)
+{
+    // A single-image file tells its size in its header: its pixels can wait.
+    const char *format = data.startsWith("\xFF\xD8\xFF") ? "jpeg"
+        : data.startsWith("GIF8")                         ? "gif"
+        : data.startsWith("BM")                           ? "bmp"
+                                                          : nullptr;
+    if (format) {
+        QBuffer buffer;
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        const QSize size = QImageReader(&buffer, format).size();
+        if (size.isValid() && !size.isEmpty())
+            return tk::Picture::fromFile(data, size, key);
+    }
+    return tk::Picture(decodePicture(data).image(), key);
 }
 
 tk::Picture decodePicture(const QByteArray &data)

@@ -7,7 +7,6 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <deque>
 
 namespace catalog {
 
@@ -21,8 +20,8 @@ public:
     // The key of entry `index`; raises SubscriptOutOfRange outside 1..101.
     QString Key(int index) const;
     // The picture of entry `index`; raises outside 1..101. While a picture of
-    // an entry is held, or was among the last `recentCount` asked for, asking
-    // again gives the same one; other entries take no memory but their files.
+    // an entry is held, asking again gives the same one; other entries take
+    // no memory but their files (and what the ShownCache keeps of them).
     tk::Picture Picture(int index) const;
     // The stored file of entry `index` as it is embedded (not copied).
     QByteArray encoded(int index) const;
@@ -33,16 +32,15 @@ private:
     ImageList() = default;
     static void check(int index);
 
-    // A board's pictures and the cover's: a game's pictures outlive the cover
-    // until they are revealed, without being decoded again.
-    static constexpr std::size_t recentCount = 16;
-
     mutable std::array<tk::WeakPicture, count + 1> m_inUse;
-    mutable std::deque<tk::Picture> m_recent;
 };
 
 // Decodes one stored picture; a file with several images gives the largest in
 // the deepest colour. Raises InvalidPicture when the data is no picture.
 tk::Picture decodePicture(const QByteArray &data);
+
+// A stored picture named `key`: a single-image file is decoded when its pixels
+// are first needed, any other now. Raises InvalidPicture when the data is no picture.
+tk::Picture loadPicture(const QByteArray &data, const QString &key);
 
 } // namespace catalog

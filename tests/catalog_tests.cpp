@@ -18,7 +18,8 @@ private slots:
     void keysAreTheGameWordsInCatalogOrder();
     void everyPictureDecodesAtItsOwnSizeInItsFormat();
     void tellingPicturesHaveTheirFormatsAndSizes();
-    void catalogKeepsOnlyPicturesInUseOrAskedForLately();
+    void catalogKeepsOnlyPicturesInUse();
+    void everyPictureShownOnTheBoardAndRevealedIsItsWholePictureShrunk();
     void indicesOutsideTheCatalogRaise();
     void fittingFollowsTheWorkedExamples();
     void fittingFollowsTheWorkedExamples_data();
@@ -84,21 +85,36 @@ void CatalogTests::tellingPicturesHaveTheirFormatsAndSizes()
     QVERIFY(list.Picture(1).sameAs(list.Picture(1)));  // decoded once, then shared
 }
 
-void CatalogTests::catalogKeepsOnlyPicturesInUseOrAskedForLately()
+void CatalogTests::catalogKeepsOnlyPicturesInUse()
 {
     const ImageList &list = ImageList::instance();
-    const auto askForOthers = [&list](int howMany) {
-        for (int n = 0; n < howMany; ++n)
-            list.Picture(20 + n % 80);  // never entries 10 or 11
-    };
     const tk::Picture held = list.Picture(10);
-    const tk::WeakPicture lately(list.Picture(11));
-    askForOthers(5);
-    QVERIFY(list.Picture(10).sameAs(held));
-    QVERIFY(!lately.lock().isNull());  // still among the last boards' pictures
-    askForOthers(80);
+    const tk::WeakPicture dropped(list.Picture(11));
+    for (int n = 20; n <= 101; ++n)
+        list.Picture(n);
     QVERIFY(list.Picture(10).sameAs(held));  // held by someone: shared, never made twice
-    QVERIFY(lately.lock().isNull());  // neither held nor asked for lately: gone
+    QVERIFY(dropped.lock().isNull());  // held by no one: gone
+}
+
+// A picture is shown, on the board and revealed, exactly as the whole
+// picture smoothly shrunk, and shown the same again from the cache.
+void CatalogTests::everyPictureShownOnTheBoardAndRevealedIsItsWholePictureShrunk()
+{
+    const ImageList &list = ImageList::instance();
+    const auto same = [](const QImage &a, const QImage &b) {
+        return a.convertToFormat(QImage::Format_ARGB32) == b.convertToFormat(QImage::Format_ARGB32);
+    };
+    for (int i = 1; i <= ImageList::count; ++i) {
+        const QImage whole = catalog::decodePicture(list.encoded(i)).image();
+        for (const int box : {94, 87}) {
+            const QSize shown = whole.size().scaled(box, box, Qt::KeepAspectRatio);
+            if (shown.width() >= whole.width())
+                continue;
+            const QImage expected = whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QVERIFY2(same(list.Picture(i).scaled(shown), expected), qPrintable(QString::number(i)));
+            QVERIFY2(same(list.Picture(i).scaled(shown), expected), qPrintable(QString::number(i)));
+        }
+    }
 }
 
 void CatalogTests::indicesOutsideTheCatalogRaise()

@@ -7,6 +7,7 @@
 #include "toolkit/Int16.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
+#include "toolkit/ShownCache.h"
 #include "toolkit/Text.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -34,6 +35,7 @@ private slots:
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
     void pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent();
+    void shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUsed();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -395,6 +397,35 @@ void ToolkitTests::pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent()
     shot = box.grab().toImage();
     QCOMPARE(QColor(shot.pixel(2, 10)), QColor(Qt::red));  // through the clear half
     QCOMPARE(QColor(shot.pixel(37, 10)), QColor(Qt::blue));
+}
+
+void ToolkitTests::shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUsed()
+{
+    tk::ShownCache &cache = tk::ShownCache::instance();
+    cache.clear();
+    const auto image = [](int side) {
+        QImage im(side, side, QImage::Format_RGB888);
+        im.fill(Qt::green);
+        return im;
+    };
+    cache.insert(QStringLiteral("a"), image(100));
+    cache.insert(QStringLiteral("a"), image(50));
+    cache.insert(QString(), image(10));  // a picture with no name is never kept
+    QCOMPARE(cache.find(QStringLiteral("a"), QSize(50, 50)).size(), QSize(50, 50));
+    QVERIFY(cache.find(QStringLiteral("a"), QSize(60, 60)).isNull());
+    QVERIFY(cache.find(QStringLiteral("b"), QSize(50, 50)).isNull());
+    QCOMPARE(cache.bytes(), image(100).sizeInBytes() + image(50).sizeInBytes());
+    // Fill past the budget: the least recently used go first, "a" at 50 was used last.
+    cache.find(QStringLiteral("a"), QSize(50, 50));
+    const int side = 200;  // 120,000 bytes each
+    for (int n = 0; n <= tk::ShownCache::budget / image(side).sizeInBytes(); ++n)
+        cache.insert(QStringLiteral("filler %1").arg(n), image(side));
+    QVERIFY(cache.bytes() <= tk::ShownCache::budget);
+    QVERIFY(cache.find(QStringLiteral("a"), QSize(100, 100)).isNull());
+    QVERIFY(cache.find(QStringLiteral("filler 0"), QSize(side, side)).isNull());
+    QVERIFY(!cache.find(QStringLiteral("filler 1"), QSize(side, side)).isNull());
+    cache.clear();
+    QCOMPARE(cache.bytes(), 0);
 }
 
 QTEST_MAIN(ToolkitTests)

@@ -1,16 +1,78 @@
 #include "toolkit/Picture.h"
+#include "toolkit/ShownCache.h"
+
+#include <QBuffer>
+#include <QImageReader>
 
 namespace tk {
 
-Picture::Picture(QImage image)
-    : m_image(std::make_shared<const QImage>(std::move(image)))
+namespace {
+
+QImage smoothlyScaled(const QImage &image, QSize target)
 {
+    return image.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// What the cache keeps of a shown picture: opaque pixels in three bytes, not four.
+QImage compact(const QImage &image)
+{
+    return image.hasAlphaChannel() ? image : image.convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace
+
+Picture::Picture(QImage image, QString key)
+    : m_data(std::make_shared<Data>())
+{
+    m_data->size = image.size();
+    m_data->key = std::move(key);
+    m_data->image = std::move(image);
+}
+
+Picture Picture::fromFile(QByteArray file, QSize size, QString key)
+{
+    Picture picture;
+    picture.m_data = std::make_shared<Data>();
+    picture.m_data->size = size;
+    picture.m_data->key = std::move(key);
+    picture.m_data->file = std::move(file);
+    return picture;
+}
+
+QImage Picture::decoded() const
+{
+    if (!m_data->image.isNull() || m_data->file.isEmpty())
+        return m_data->image;
+    QBuffer buffer;
+    buffer.setData(m_data->file);
+    buffer.open(QIODevice::ReadOnly);
+    return QImageReader(&buffer).read();
 }
 
 const QImage &Picture::image() const
 {
     static const QImage empty;
-    return m_image ? *m_image : empty;
+    if (!m_data)
+        return empty;
+    if (m_data->image.isNull() && !m_data->file.isEmpty())
+        m_data->image = decoded();
+    return m_data->image;
+}
+
+QImage Picture::scaled(QSize target) const
+{
+    if (isNull() || target.isEmpty())
+        return {};
+    if (target == size())
+        return image();
+    const QString &key = m_data->key;
+    ShownCache &cache = ShownCache::instance();
+    if (QImage kept = cache.find(key, target); !kept.isNull())
+        return kept;
+    // Pixels decoded only for this stay with the picture only if it had them.
+    const QImage shown = smoothlyScaled(decoded(), target);
+    cache.insert(key, compact(shown));
+    return shown;
 }
 
 } // namespace tk

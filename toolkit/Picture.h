@@ -1,8 +1,13 @@
 #pragma once
-// A picture object: a decoded image at its own pixel size, shared cheaply.
+// A picture object: an image at its own pixel size, shared cheaply. A picture
+// made from its file knows its size from the file's header and decodes its
+// pixels only when they are first needed. A picture with a key (a name that
+// stands for its pixels) keeps the sizes it is shown at in the ShownCache.
 // A null Picture stands for "no picture".
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QString>
 #include <memory>
 
 namespace tk {
@@ -10,19 +15,32 @@ namespace tk {
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QImage image);
+    explicit Picture(QImage image, QString key = QString());
+    // A picture of `size` pixels whose pixels come from the single-image `file`
+    // when needed; `key` names it for the ShownCache.
+    static Picture fromFile(QByteArray file, QSize size, QString key);
 
-    bool isNull() const { return !m_image || m_image->isNull(); }
+    bool isNull() const { return !m_data || m_data->size.isEmpty(); }
     // The picture's own size in pixels.
-    QSize size() const { return isNull() ? QSize() : m_image->size(); }
-    // The decoded image; an empty image for a null picture.
+    QSize size() const { return m_data ? m_data->size : QSize(); }
+    // The full image, decoded on first use and kept while the picture lives;
+    // an empty image for a null picture or a file that cannot be decoded.
     const QImage &image() const;
+    // The picture smoothly stretched to `target` pixels.
+    QImage scaled(QSize target) const;
     // True when both name the same stored image.
-    bool sameAs(const Picture &other) const { return m_image == other.m_image; }
+    bool sameAs(const Picture &other) const { return m_data == other.m_data; }
 
 private:
     friend class WeakPicture;
-    std::shared_ptr<const QImage> m_image;
+    struct Data {
+        QSize size;
+        QString key;
+        QByteArray file;  // where the pixels come from, when not decoded yet
+        QImage image;     // the full pixels, once decoded
+    };
+    QImage decoded() const;
+    std::shared_ptr<Data> m_data;
 };
 
 // A link to a picture that keeps it only while some Picture still holds it.
@@ -30,19 +48,19 @@ class WeakPicture {
 public:
     WeakPicture() = default;
     explicit WeakPicture(const Picture &picture)
-        : m_image(picture.m_image)
+        : m_data(picture.m_data)
     {
     }
     // The picture while it lives, else a null picture.
     Picture lock() const
     {
         Picture picture;
-        picture.m_image = m_image.lock();
+        picture.m_data = m_data.lock();
         return picture;
     }
 
 private:
-    std::weak_ptr<const QImage> m_image;
+    std::weak_ptr<Picture::Data> m_data;
 };
 
 } // namespace tk

@@ -43,8 +43,7 @@ void PictureBox::prepare(Painted &op)
         return;
     }
     if (op.cache.isNull() || op.cacheRatio != ratio || op.cache.size() != target) {
-        op.cache = QPixmap::fromImage(op.picture.image().scaled(target, Qt::IgnoreAspectRatio,
-                                                                Qt::SmoothTransformation));
+        op.cache = QPixmap::fromImage(op.picture.scaled(target));
         op.cache.setDevicePixelRatio(ratio);
         op.cacheRatio = ratio;
     }

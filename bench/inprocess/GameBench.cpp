@@ -225,8 +225,8 @@ int main(int argc, char *argv[])
     form = &game::frmmain::defaultInstance();
     form->Show();
     settle();
-    // The catalog keeps only the pictures of the last two boards, so every New Game
-    // decodes its 15 pictures, as the floor does. A few games warm the rest up.
+    // Every New Game
+    // finds its pictures at their board size in the shown-picture cache once they have been shown before: a few games warm it up.
     for (int i = 0; i < 5; ++i) {
         form->newgame_Click();
         form->repaint();
