@@ -2,10 +2,10 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QResource>
 
 #include <algorithm>
-#include <QImageReader>
 
 // The pictures live in a static library: their resources must be registered by hand.
 static void registerPictures()

@@ -225,8 +225,8 @@ int main(int argc, char *argv[])
     form = &game::frmmain::defaultInstance();
     form->Show();
     settle();
-    // Every New Game
-    // finds its pictures at their board size in the shown-picture cache once they have been shown before: a few games warm it up.
+    // A picture shown before comes from the shown-picture cache at its board
+    // size, as in a player's later games: a few games warm the cache up.
     for (int i = 0; i < 5; ++i) {
         form->newgame_Click();
         form->repaint();
