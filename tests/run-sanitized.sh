@@ -19,7 +19,7 @@ for attempt in 1 2; do
   if [ "$attempt" -eq 1 ] \
      && grep -q 'LeakSanitizer has encountered a fatal error' "$log" \
      && ! grep -qE "$findings" "$log"; then
-    echo "run-sanitized: LeakSanitizer itself failed at exit, having checked nothing; running $1 once more"
+    echo "run-sanitized: LeakSanitizer itself failed at exit, having checked nothing; running the test once more"
     continue
   fi
   exit "$rc"

@@ -106,8 +106,10 @@ class Session:
         return self
 
     def __exit__(self, kind, value, tb):
-        if kind is not None and self.artifacts:
-            self.save_artifacts()
+        if kind is not None:
+            self.print_game_log()
+            if self.artifacts:
+                self.save_artifacts()
         leftover = self.close()
         if kind is None:
             check(not leftover, f"processes left behind in groups {leftover}")
@@ -186,6 +188,14 @@ class Session:
         self._groups.clear()
         shutil.rmtree(self.dir, ignore_errors=True)
         return leftover
+
+    def print_game_log(self, lines=60):
+        """Prints the end of what the game wrote, which a failing run needs to be read by."""
+        path = os.path.join(self.dir, "game.log")
+        if os.path.exists(path):
+            with open(path, errors="replace") as log:
+                tail = log.readlines()[-lines:]
+            print("---- the game's output, last lines ----\n", *tail, "----", sep="", file=sys.stderr)
 
     def save_artifacts(self):
         os.makedirs(self.artifacts, exist_ok=True)
