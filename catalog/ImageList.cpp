@@ -1,4 +1,5 @@
 #include "catalog/ImageList.h"
+#include "toolkit/ImageFile.h"
 #include "toolkit/RuntimeError.h"
 
 #include <QBuffer>
@@ -81,15 +82,14 @@ tk::Picture ImageList::Picture(int index) const
 tk::Picture loadPicture(const QByteArray &data, const QString &key)
 {
     // A single-image file tells its size in its header: its pixels can wait.
-    const char *format = data.startsWith("\xFF\xD8\xFF") ? "jpeg"
-        : data.startsWith("GIF8")                         ? "gif"
-        : data.startsWith("BM")                           ? "bmp"
-                                                          : nullptr;
-    if (format) {
+    const QByteArray format = tk::imageFormatOf(data);
+    if (format == "jpeg" || format == "gif" || format == "bmp") {
         QBuffer buffer;
         buffer.setData(data);
         buffer.open(QIODevice::ReadOnly);
-        const QSize size = QImageReader(&buffer, format).size();
+        QImageReader reader(&buffer);
+        tk::tellFormat(reader, data);
+        const QSize size = reader.size();
         if (size.isValid() && !size.isEmpty())
             return tk::Picture::fromFile(data, size, key);
     }
@@ -102,6 +102,7 @@ tk::Picture decodePicture(const QByteArray &data)
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    tk::tellFormat(reader, data);
     QImage best;
     // An icon holds the same picture at several sizes and colour depths: show
     // the largest, in its deepest colour.

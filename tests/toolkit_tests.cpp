@@ -4,6 +4,7 @@
 #include "ManualClock.h"
 #include "toolkit/BoundedArray.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/ImageFile.h"
 #include "toolkit/Int16.h"
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
@@ -12,6 +13,10 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QLibraryInfo>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
@@ -36,6 +41,7 @@ private slots:
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
     void pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent();
     void shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUsed();
+    void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -426,6 +432,54 @@ void ToolkitTests::shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUs
     QVERIFY(!cache.find(QStringLiteral("filler 1"), QSize(side, side)).isNull());
     cache.clear();
     QCOMPARE(cache.bytes(), 0);
+}
+
+namespace {
+
+QByteArray encodedAs(const QImage &image, const char *format)
+{
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, format).write(image);
+    return data;
+}
+
+// Whether the image plugin for `format` is loaded into this process.
+bool pluginLoaded(const QString &format)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    maps.open(QIODevice::ReadOnly);
+    return maps.readAll().contains(QStringLiteral("imageformats/libq%1").arg(format).toUtf8());
+}
+
+} // namespace
+
+void ToolkitTests::picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin()
+{
+    // A resource named without a suffix, as the catalog's are. The GIF plugin
+    // comes first among the installed ones: a reader left to guess, or told
+    // only the format, would load it before the JPEG one.
+    const bool watchGif = QFile::exists(QStringLiteral("/proc/self/maps")) && !pluginLoaded(QStringLiteral("gif"))
+        && QFile::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/imageformats/libqgif.so"));
+    const QImage teal = tk::readImageFile(QStringLiteral(":/tests/teal"));
+    QCOMPARE(teal.size(), QSize(3, 2));
+    if (watchGif)
+        QVERIFY(!pluginLoaded(QStringLiteral("gif")));
+
+    for (const char *format : {"jpeg", "bmp", "ico", "png"}) {
+        const QByteArray data = encodedAs(teal, format);
+        QVERIFY2(!data.isEmpty(), format);
+        QCOMPARE(tk::imageFormatOf(data), QByteArray(format));
+        QCOMPARE(tk::readImage(data).size(), teal.size());
+    }
+    QCOMPARE(tk::imageFormatOf("GIF89a\x01"), QByteArray("gif"));
+    // Data whose first bytes do not say is still read: the reader finds its format.
+    const QByteArray pixmap = encodedAs(teal, "ppm");
+    QVERIFY(tk::imageFormatOf(pixmap).isEmpty());
+    QCOMPARE(tk::readImage(pixmap).size(), teal.size());
+    QVERIFY(tk::readImage("not a picture").isNull());
+    QVERIFY(tk::readImageFile(QStringLiteral(":/no/such/picture")).isNull());
 }
 
 QTEST_MAIN(ToolkitTests)

@@ -1,6 +1,7 @@
 #include "toolkit/ControlFactory.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Frame.h"
+#include "toolkit/ImageFile.h"
 #include "toolkit/Label.h"
 #include "toolkit/Line.h"
 #include "toolkit/PictureBox.h"
@@ -131,7 +132,7 @@ void applyDesign(QObject *control, const ControlDesign &d)
         box->setPicture(Picture());
         applyCommon(box, d);
         if (!d.pictureResource.isEmpty())
-            box->setPicture(Picture(QImage(d.pictureResource)));
+            box->setPicture(Picture(readImageFile(d.pictureResource)));
         break;
     }
     case ControlKind::Frame:

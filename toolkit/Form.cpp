@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/ClientArea.h"
+#include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Twips.h"
 
@@ -57,7 +58,7 @@ void Form::applyWindowDesign()
     setWindowTitle(m_design.caption);
     if (!m_design.iconResource.isEmpty())
         setWindowIcon(QIcon(m_design.iconResource));
-    const QImage picture = m_design.pictureResource.isEmpty() ? QImage() : QImage(m_design.pictureResource);
+    const QImage picture = m_design.pictureResource.isEmpty() ? QImage() : readImageFile(m_design.pictureResource);
     m_client = new ClientArea(m_design.backColor, picture, this);
     setCentralWidget(m_client);
 

@@ -1,8 +1,6 @@
 #include "toolkit/Picture.h"
+#include "toolkit/ImageFile.h"
 #include "toolkit/ShownCache.h"
-
-#include <QBuffer>
-#include <QImageReader>
 
 namespace tk {
 
@@ -43,10 +41,7 @@ QImage Picture::decoded() const
 {
     if (!m_data->image.isNull() || m_data->file.isEmpty())
         return m_data->image;
-    QBuffer buffer;
-    buffer.setData(m_data->file);
-    buffer.open(QIODevice::ReadOnly);
-    return QImageReader(&buffer).read();
+    return readImage(m_data->file);
 }
 
 const QImage &Picture::image() const

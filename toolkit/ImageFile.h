@@ -1,0 +1,28 @@
+#pragma once
+// Reading pictures whose kind their first bytes tell. A reader told the format
+// and not to guess loads only the one image plugin that reads it; one left to
+// guess (or merely told the format) loads every image plugin installed and
+// asks each in turn, which on a desktop with many plugins costs far more than
+// the picture itself.
+#include <QByteArray>
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+
+namespace tk {
+
+// The image format `data` begins as ("jpeg", "gif", "bmp", "ico", "png"), or
+// empty when its first bytes do not say.
+QByteArray imageFormatOf(const QByteArray &data);
+
+// Tells `reader` the format `data` begins as, and not to guess; a reader of
+// data whose first bytes do not say is left to find the format itself.
+void tellFormat(QImageReader &reader, const QByteArray &data);
+
+// The image encoded in `data`; a null image when it cannot be read.
+QImage readImage(const QByteArray &data);
+
+// The image in the file or resource at `path`; a null image when it cannot be read.
+QImage readImageFile(const QString &path);
+
+} // namespace tk
