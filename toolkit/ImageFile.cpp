@@ -12,16 +12,15 @@ constexpr qint64 signatureLength = 8;
 
 QImage readFrom(QIODevice &device)
 {
-    {
+    const QByteArray signature = device.peek(signatureLength);
+    if (!imageFormatOf(signature).isEmpty()) {
         QImageReader told(&device);
-        tellFormat(told, device.peek(signatureLength));
-        if (!told.autoDetectImageFormat()) {
-            if (QImage image = told.read(); !image.isNull())
-                return image;
-        }
+        tellFormat(told, signature);
+        if (QImage image = told.read(); !image.isNull())
+            return image;
+        device.seek(0);
     }
     // The first bytes did not say, or said wrong: the reader finds the format itself.
-    device.seek(0);
     return QImageReader(&device).read();
 }
 
