@@ -2,8 +2,11 @@
 // recall, and how typed keys reach the answer boxes.
 #include "GameFixture.h"
 #include "catalog/ImageList.h"
+#include "game/RandomSource.h"
 
+#include <QPainter>
 #include <QTest>
+#include <deque>
 
 using game::frmmain;
 
@@ -12,6 +15,59 @@ namespace {
 float shown(int twips)
 {
     return tk::toTwips(tk::toPixels(float(twips)));
+}
+
+// Draws the catalog indices it is given, in order, with no collision.
+class ScriptedDraw : public game::RandomSource {
+public:
+    ScriptedDraw() { game::RandomSource::setCurrent(this); }
+    ~ScriptedDraw() override { game::RandomSource::setCurrent(nullptr); }
+    void randomize() override {}
+    float rnd() override
+    {
+        const int index = m_indices.front();
+        m_indices.pop_front();
+        return (float(index - 2) + 0.5f) / 100.0f;
+    }
+    void deal(std::initializer_list<int> indices) { m_indices.insert(m_indices.end(), indices); }
+
+private:
+    std::deque<int> m_indices;
+};
+
+// The largest difference of any colour channel between two images of one
+// size, outside the rectangle `covered`.
+int worstChannelDifference(const QImage &a, const QImage &b, QRect covered = {})
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    int worst = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        for (int col = 0; col < x.width(); ++col) {
+            if (covered.contains(col, row))
+                continue;
+            const QRgb p = x.pixel(col, row), q = y.pixel(col, row);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return worst;
+}
+
+// What the player sees of a picture box: the window's pixels where the box stands.
+QImage seenOnWindow(frmmain &f, tk::PictureBox &box)
+{
+    return f.client()->grab(box.geometry()).toImage();
+}
+
+// The catalog picture `index` smoothly scaled to `size` pixels, on the window's white.
+QImage fittedOnWhite(int index, QSize size)
+{
+    const QImage whole = catalog::ImageList::instance().Picture(index).image();
+    QImage expected(size, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    QPainter painter(&expected);
+    painter.drawImage(0, 0, whole.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return expected;
 }
 } // namespace
 
@@ -27,6 +83,7 @@ private slots:
     void enterWalksTheBoxesAndFromTheLastToSubmit();
     void pastedAndInputMethodTextArriveUnchanged();
     void enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn();
+    void everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed();
 };
 
 void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
@@ -185,6 +242,42 @@ void BoardTests::enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn()
     QCOMPARE(g.catcher.errors, std::vector<int>{tk::InvalidCall});
     g.toRecall();
     QVERIFY(f.Timer2->Enabled());
+}
+
+void BoardTests::everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed()
+{
+    // Boards that between them hold every game picture; nothing of a box's
+    // own, unscaled picture may show through a fitted picture's clear parts.
+    GameFixture g;
+    frmmain &f = g.f();
+    ScriptedDraw draw;
+    const auto check = [&](int s, const char *when) {
+        const int index = game::Commonfunction::chosenindex(s);
+        const QImage seen = seenOnWindow(f, f.pic(s));
+        // The name label stands over the picture's top pixel row.
+        const QRect name = f.lblPictureName(s).geometry().translated(-f.pic(s).pos());
+        const int worst = worstChannelDifference(seen, fittedOnWhite(index, seen.size()), name);
+        QVERIFY2(worst <= 2, qPrintable(QStringLiteral("%1 %2 (%3): off by %4")
+                                            .arg(when).arg(index).arg(GameFixture::word(s)).arg(worst)));
+    };
+    for (int first = 2; first <= 101; first += 15) {
+        for (int n = 0; n < 15; ++n)
+            draw.deal({first + n <= 101 ? first + n : first + n - 100});
+        f.newgame_Click();
+        for (int s = 1; s <= 15; ++s)
+            check(s, "on the board");
+        g.toRecall();
+        f.cmdgiveup_Click();
+        for (int s = 1; s <= 15; ++s)
+            check(s, "revealed");
+    }
+    // The placeholder, fitted as a board picture would be.
+    f.pic(1).setPicture(catalog::ImageList::instance().Picture(1));
+    game::Commonfunction::fitpicture(1410, 1410, f.pic(1));
+    const QImage seen = seenOnWindow(f, f.pic(1));
+    const QRect name = f.lblPictureName(1).geometry().translated(-f.pic(1).pos());
+    QVERIFY(worstChannelDifference(seen, fittedOnWhite(1, seen.size()), name) <= 2);
+    QVERIFY(g.catcher.errors.empty());
 }
 
 QTEST_MAIN(BoardTests)

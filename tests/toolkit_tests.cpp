@@ -39,7 +39,7 @@ private slots:
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
-    void pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent();
+    void paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts();
     void shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUsed();
     void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
 };
@@ -380,29 +380,27 @@ void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
     QCOMPARE(QColor(fusion.pixel(100, 12)), tk::toQColor(12640511));
 }
 
-void ToolkitTests::pictureShowsThroughAPaintOnlyWhereThePaintIsTransparent()
+void ToolkitTests::paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts()
 {
     QImage red(40, 20, QImage::Format_RGB32);
     red.fill(Qt::red);
-    QImage blue(10, 10, QImage::Format_RGB32);
-    blue.fill(Qt::blue);
     QImage halfClear(10, 10, QImage::Format_ARGB32);
     halfClear.fill(Qt::transparent);
     for (int y = 0; y < 10; ++y)
         for (int x = 5; x < 10; ++x)
             halfClear.setPixel(x, y, qRgb(0, 0, 255));
     QWidget window;
+    window.setAutoFillBackground(true);
+    window.setPalette(QPalette(Qt::white));
+    window.resize(60, 40);
     tk::PictureBox box(&window);
     box.setPicture(tk::Picture(red));
-    box.PaintPicture(tk::Picture(blue), 0, 0, 600, 300);
-    QImage shot = box.grab().toImage();
-    QCOMPARE(QColor(shot.pixel(2, 2)), QColor(Qt::blue));
-    QCOMPARE(QColor(shot.pixel(37, 17)), QColor(Qt::blue));
-    box.setPicture(tk::Picture(red));
-    box.PaintPicture(tk::Picture(halfClear), 0, 0, 600, 300);
-    shot = box.grab().toImage();
-    QCOMPARE(QColor(shot.pixel(2, 10)), QColor(Qt::red));  // through the clear half
-    QCOMPARE(QColor(shot.pixel(37, 10)), QColor(Qt::blue));
+    box.PaintPicture(tk::Picture(halfClear), 0, 0, 300, 300);  // 20 x 20 px, over the left half
+    const QImage shot = window.grab().toImage();
+    QCOMPARE(QColor(shot.pixel(2, 10)), QColor(Qt::white));  // the window, through the clear half
+    QCOMPARE(QColor(shot.pixel(15, 10)), QColor(Qt::blue));
+    QCOMPARE(QColor(shot.pixel(30, 10)), QColor(Qt::red));   // the picture, beside the paint
+    QCOMPARE(QColor(shot.pixel(50, 10)), QColor(Qt::white)); // the window, beside the box
 }
 
 void ToolkitTests::shownCacheKeepsNamedPicturesWithinItsBudgetDroppingTheLeastUsed()

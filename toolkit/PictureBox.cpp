@@ -2,6 +2,7 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QPainter>
+#include <QRegion>
 
 namespace tk {
 
@@ -49,29 +50,29 @@ void PictureBox::prepare(Painted &op)
     }
 }
 
-bool PictureBox::hidesPicture(const Painted &op) const
-{
-    return !op.cache.isNull() && !op.cache.hasAlphaChannel()
-        && op.rect.contains(QRectF(QPointF(0, 0), QSizeF(size())));
-}
-
 void PictureBox::paintEvent(QPaintEvent *)
 {
     // The box has no background of its own: where a picture is transparent,
-    // the window shows through, as the picture's artist meant.
+    // the window shows through. What is painted over the picture hides it
+    // wholly inside the painted rectangle, as a later paint hides an earlier
+    // one: the player sees only the topmost layer's pixels, over the window.
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    bool pictureHidden = false;
-    for (Painted &op : m_painted) {
+    for (Painted &op : m_painted)
         prepare(op);
-        pictureHidden = pictureHidden || hidesPicture(op);
+    QRegion hidden;
+    for (auto op = m_painted.rbegin(); op != m_painted.rend(); ++op) {
+        const QRect area = op->rect.toAlignedRect();
+        if (!op->cache.isNull() && !hidden.contains(area)) {
+            painter.setClipRegion(QRegion(area).subtracted(hidden));
+            painter.drawPixmap(op->rect.topLeft(), op->cache);
+        }
+        hidden += area;
     }
-    // An opaque paint over the whole box leaves nothing of the picture to see.
-    if (!m_picture.isNull() && !pictureHidden)
+    const QRegion shown = QRegion(rect()).subtracted(hidden);
+    if (!m_picture.isNull() && !shown.isEmpty()) {
+        painter.setClipRegion(shown);
         painter.drawImage(QPointF(0, 0), m_picture.image());
-    for (const Painted &op : m_painted) {
-        if (!op.cache.isNull())
-            painter.drawPixmap(op.rect.topLeft(), op.cache);
     }
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// A picture box without a border or background of its own that takes its picture's own size when a
-// picture is assigned. What PaintPicture paints stays until the next picture
-// is assigned, and is drawn smoothly from the picture at the screen's device
+// A picture box without a border or background of its own that takes its
+// picture's own size when a picture is assigned. What PaintPicture paints
+// stays until the next picture is assigned and hides whatever lies beneath it
+// in the box; it is drawn smoothly from the picture at the screen's device
 // pixel ratio, so it stays sharp on high-density screens.
 #include "toolkit/Control.h"
 #include "toolkit/Picture.h"
@@ -37,8 +38,6 @@ private:
     };
     // Scales the painted picture for the screen, once per size and pixel ratio.
     void prepare(Painted &op);
-    // True when the paint covers the whole box with no transparent pixel.
-    bool hidesPicture(const Painted &op) const;
 
     Picture m_picture;
     std::vector<Painted> m_painted;
