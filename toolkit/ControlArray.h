@@ -21,11 +21,19 @@ namespace tk {
 template <class T>
 class ControlArray {
 public:
-    ControlArray(const ControlDesign &templateDesign, QWidget *container)
+    // The array of `templateDesign` in `container`; its template is
+    // `madeTemplate` when its window made it already (in its place in the tab
+    // order), else it is made here and takes the last place.
+    ControlArray(const ControlDesign &templateDesign, QWidget *container, T *madeTemplate = nullptr)
         : m_design(templateDesign)
         , m_container(container)
     {
-        add(0, m_design.visible);
+        if (madeTemplate) {
+            madeTemplate->setName(QStringLiteral("%1(0)").arg(m_design.name));
+            m_items[0] = madeTemplate;
+        } else {
+            add(0, m_design.visible);
+        }
         if (auto *made = dynamic_cast<HasLook *>(&(*this)(0)))
             m_madeLook = made->look();
     }

@@ -101,12 +101,13 @@ QWidget *Form::containerOf(const ControlDesign &design) const
 
 void Form::buildControls()
 {
+    // Every designed control takes its designed place in the tab order, the
+    // control arrays' templates among them, so the elements made later from
+    // a template are numbered among the window's controls as designed.
     std::vector<std::pair<int, QWidget *>> tabbed;
     for (const ControlDesign &d : m_design.controls) {
-        if (d.arrayTemplate)
-            continue;  // control arrays make their template themselves
         QObject *control = createControl(d, containerOf(d));
-        m_controls.insert(d.name, control);
+        (d.arrayTemplate ? m_templates : m_controls).insert(d.name, control);
         if (auto *w = qobject_cast<QWidget *>(control); w && d.tabIndex >= 0)
             tabbed.emplace_back(d.tabIndex, w);
     }
@@ -123,9 +124,14 @@ const ControlDesign &Form::arrayTemplate(const QString &name) const
 {
     const auto it = std::find_if(m_design.controls.begin(), m_design.controls.end(),
                                  [&](const ControlDesign &d) { return d.arrayTemplate && d.name == name; });
-    if (it == m_design.controls.end())
+    if (it == m_design.controls.end() || !m_templates.value(name))
         tk::raise(ObjectNotSet, QStringLiteral("No control array '%1'").arg(name));
     return *it;
+}
+
+QWidget *Form::templateControl(const QString &name) const
+{
+    return qobject_cast<QWidget *>(m_templates.value(name).data());
 }
 
 QAction &Form::menuItem(const QString &name) const

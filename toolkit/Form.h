@@ -39,11 +39,12 @@ public:
         return *found;
     }
 
-    // The control array whose template is named `name`.
+    // The control array whose template, made with the window, is named `name`.
     template <class T>
     ControlArray<T> makeArray(const QString &name) const
     {
-        return ControlArray<T>(arrayTemplate(name), containerOf(arrayTemplate(name)));
+        const ControlDesign &design = arrayTemplate(name);
+        return ControlArray<T>(design, containerOf(design), qobject_cast<T *>(templateControl(name)));
     }
 
     // The menu item `name`; raises ObjectNotSet when there is none.
@@ -67,6 +68,7 @@ protected:
 
 private:
     const ControlDesign &arrayTemplate(const QString &name) const;
+    QWidget *templateControl(const QString &name) const;
     QWidget *containerOf(const ControlDesign &design) const;
     void buildMenus();
     void buildControls();
@@ -76,6 +78,7 @@ private:
     FormDesign m_design;
     QPointer<ClientArea> m_client;
     QHash<QString, QPointer<QObject>> m_controls;
+    QHash<QString, QPointer<QObject>> m_templates;
     QHash<QString, QPointer<QAction>> m_menuItems;
     bool m_loaded = false;
     bool m_unloading = false;
