@@ -2,6 +2,7 @@
 // recall, and how typed keys reach the answer boxes.
 #include "GameFixture.h"
 #include "catalog/ImageList.h"
+#include "designs/FrmmainDesign.h"
 #include "game/RandomSource.h"
 
 #include <QPainter>
@@ -84,6 +85,9 @@ private slots:
     void pastedAndInputMethodTextArriveUnchanged();
     void enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn();
     void everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed();
+    void designedTabOrderPutsTheTemplatesFirstThenSubmitAndGiveUp();
+    void tabWalksTheBoxesThenSubmitThenGiveUpAndRoundAgain();
+    void aWholeRecallByKeyboardScoresWithEnterOnSubmit();
 };
 
 void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
@@ -277,6 +281,92 @@ void BoardTests::everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed(
     const QImage seen = seenOnWindow(f, f.pic(1));
     const QRect name = f.lblPictureName(1).geometry().translated(-f.pic(1).pos());
     QVERIFY(worstChannelDifference(seen, fittedOnWhite(1, seen.size()), name) <= 2);
+    QVERIFY(g.catcher.errors.empty());
+}
+
+void BoardTests::designedTabOrderPutsTheTemplatesFirstThenSubmitAndGiveUp()
+{
+    // The window as designed, before any game code runs.
+    tk::Form form(designs::frmmainDesign());
+    form.load();
+    const QStringList designed{
+        QStringLiteral("txtanswer"), QStringLiteral("pic"), QStringLiteral("lblPictureName"),
+        QStringLiteral("lblforindex"), QStringLiteral("cmdsubmit"), QStringLiteral("cmdgiveup"),
+        QStringLiteral("Frame1"), QStringLiteral("lblsecond"), QStringLiteral("lblminute"),
+        QStringLiteral("lblremain"), QStringLiteral("lblTimesecond"), QStringLiteral("lblTimeminute"),
+        QStringLiteral("Frame2"), QStringLiteral("lblsecondResult"), QStringLiteral("lblTimesecondResult"),
+        QStringLiteral("lblminuteResult"), QStringLiteral("lblTimeminuteResult"), QStringLiteral("lbltimepassed"),
+        QStringLiteral("Frame3"), QStringLiteral("lblTimesecondstart"), QStringLiteral("lblsecondstart")};
+    for (int index = 0; index < designed.size(); ++index) {
+        const QWidget *control = form.client()->findChild<QWidget *>(designed[index]);
+        QVERIFY2(control, qPrintable(designed[index]));
+        QCOMPARE(tk::TabOrder::indexOf(control), index);
+    }
+}
+
+namespace {
+// Shows the window and gives it the keyboard, as a player's click would.
+void activate(frmmain &f)
+{
+    f.show();
+    f.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f));
+}
+
+QWidget *focused()
+{
+    return QApplication::focusWidget();
+}
+} // namespace
+
+void BoardTests::tabWalksTheBoxesThenSubmitThenGiveUpAndRoundAgain()
+{
+    GameFixture g;
+    frmmain &f = g.f();
+    activate(f);
+    for (int game = 0; game < 2; ++game) {  // the order holds on a board built again
+        g.toRecall();
+        QCOMPARE(focused(), static_cast<QWidget *>(&f.txtanswer(1)));
+        for (int box = 2; box <= 15; ++box) {
+            QTest::keyClick(focused(), Qt::Key_Tab);
+            QCOMPARE(focused(), static_cast<QWidget *>(&f.txtanswer(box)));
+        }
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget *>(f.cmdsubmit.data()));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget *>(f.cmdgiveup.data()));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget *>(&f.txtanswer(1)));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), static_cast<QWidget *>(f.cmdgiveup.data()));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), static_cast<QWidget *>(f.cmdsubmit.data()));
+        QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(focused(), static_cast<QWidget *>(&f.txtanswer(15)));
+        f.newgame_Click();
+    }
+    QVERIFY(g.catcher.prompts.isEmpty());
+}
+
+void BoardTests::aWholeRecallByKeyboardScoresWithEnterOnSubmit()
+{
+    // Type, Enter, type, Enter ... and one more Enter on Submit scores.
+    GameFixture g;
+    frmmain &f = g.f();
+    activate(f);
+    g.toRecall();
+    for (int box = 1; box <= 15; ++box) {
+        if (box % 2 == 1)
+            QTest::keyClicks(focused(), GameFixture::word(box).toLower());
+        QTest::keyClick(focused(), Qt::Key_Return);
+    }
+    QCOMPARE(focused(), static_cast<QWidget *>(f.cmdsubmit.data()));
+    QVERIFY(g.catcher.prompts.isEmpty());
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QCOMPARE(g.catcher.prompts.size(), 1);
+    QVERIFY2(g.catcher.prompts.first().startsWith(QStringLiteral("Correct Answers:8\r\n")),
+             qPrintable(g.catcher.prompts.first()));
+    QVERIFY(!f.Timer2->Enabled());
     QVERIFY(g.catcher.errors.empty());
 }
 

@@ -91,6 +91,7 @@ private slots:
     void settransparencyClampsIntoTheCallersVariable_data();
     void settransparencyClampsIntoTheCallersVariable();
     void settransparencyOnAClosedWindowOnlyClamps();
+    void startClosesTheIntroAndOpensTheMainWindowWithAGame_data();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame();
     void cancelOrClosingEndsTheProgramWithoutTheMainWindow_data();
     void cancelOrClosingEndsTheProgramWithoutTheMainWindow();
@@ -296,14 +297,53 @@ void IntroTests::settransparencyOnAClosedWindowOnlyClamps()
     QVERIFY(catcher.errors.empty());
 }
 
+// How a player presses a button: a click, or Enter or Space once it has the focus.
+enum class Press { Click, Enter, KeypadEnter, Space };
+Q_DECLARE_METATYPE(Press)
+
+namespace {
+void press(QWidget *button, Press how)
+{
+    if (how == Press::Click) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        return;
+    }
+    button->window()->activateWindow();
+    button->setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(button->window()));
+    QCOMPARE(QApplication::focusWidget(), button);
+    if (how == Press::Space)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    else if (how == Press::Enter)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+}
+
+void pressRows()
+{
+    QTest::addColumn<Press>("how");
+    QTest::newRow("click") << Press::Click;
+    QTest::newRow("Enter on the focused button") << Press::Enter;
+    QTest::newRow("keypad Enter on the focused button") << Press::KeypadEnter;
+    QTest::newRow("Space on the focused button") << Press::Space;
+}
+} // namespace
+
+void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame_data()
+{
+    pressRows();
+}
+
 void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
 {
+    QFETCH(Press, how);
     IntroFixture fx;
     fx.toRules();
     const QPointer<tk::Timer> timer1 = fx.f().Timer1, timer2 = fx.f().Timer2;
     QVERIFY(!game::frmmain::existing());
 
-    QTest::mouseClick(fx.f().cmdok, Qt::LeftButton);
+    press(fx.f().cmdok, how);
 
     QVERIFY(!fx.f().isLoaded());
     QVERIFY(!fx.f().isVisible());
@@ -330,18 +370,21 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
 void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow_data()
 {
     QTest::addColumn<bool>("byButton");
-    QTest::newRow("Cancel button") << true;
-    QTest::newRow("window closed otherwise") << false;
+    QTest::addColumn<Press>("how");
+    QTest::newRow("Cancel clicked") << true << Press::Click;
+    QTest::newRow("Enter on the focused Cancel") << true << Press::Enter;
+    QTest::newRow("window closed otherwise") << false << Press::Click;
 }
 
 void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow()
 {
     QFETCH(bool, byButton);
+    QFETCH(Press, how);
 
     IntroFixture fx;
     fx.toRules();
     if (byButton)
-        QTest::mouseClick(fx.f().cmdcancel, Qt::LeftButton);
+        press(fx.f().cmdcancel, how);
     else
         fx.f().close();
 

@@ -1,5 +1,6 @@
 #pragma once
-// A command button, standard or graphical; only the graphical style shows its BackColor.
+// A command button, standard or graphical; only the graphical style shows its
+// BackColor. The focused button is pressed by Space and by Enter alike.
 #include "toolkit/Control.h"
 
 #include <QPushButton>
@@ -21,6 +22,9 @@ public:
 
     // Click handler, run as an event handler.
     std::function<void()> onClick;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     bool m_graphical = false;
