@@ -1,8 +1,7 @@
 #include "StoredPicture.h"
 
 #include <QStringList>
-
-#include <cstdlib>
+#include <QtGlobal>
 
 namespace {
 
@@ -86,10 +85,12 @@ bool StoredPicture::readBmp()
         return fail(QStringLiteral("no info header"));
     if (le32(2) != quint32(m_data.size()))
         return fail(QStringLiteral("says it holds %1 bytes, holds %2").arg(le32(2)).arg(m_data.size()));
-    const qint32 width = qint32(le32(18));
-    const qint32 height = std::abs(qint32(le32(22)));  // negative: rows stored top-down
+    const qint64 width = qint32(le32(18));
+    const qint64 height = qAbs(qint64(qint32(le32(22))));  // negative: rows stored top-down
     const int bits = le16(28);
-    m_size = QSize(width, height);
+    if (width < 1 || width > 0xFFFF || height < 1 || height > 0xFFFF)
+        return fail(QStringLiteral("implausible size %1x%2").arg(width).arg(height));
+    m_size = QSize(int(width), int(height));
     const qsizetype stride = (qsizetype(width) * bits + 31) / 32 * 4;
     const quint32 compression = le32(30);
     if ((compression == 0 || compression == 3) && !has(le32(10), stride * height))
