@@ -42,7 +42,6 @@ MONO = {
     ("game-icons", "towel"): ("#4fb8f0", "#0b5c84"),
     ("mdi", "wardrobe"): ("#c68a4e", "#5d3716"),
     ("mdi", "curtains"): ("#d84343", "#7f1d1d"),
-    ("mdi", "table-furniture"): ("#b07845", "#4e2f12"),
     ("mdi", "fridge"): ("#dbe9f3", "#3d5866"),
 }
 
