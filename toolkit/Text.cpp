@@ -1,7 +1,7 @@
 #include "toolkit/Text.h"
 
-#include <cmath>
-#include <cstdio>
+#include <array>
+#include <charconv>
 
 namespace tk {
 
@@ -28,13 +28,15 @@ QString ucase(const QString &text)
 
 QString numberText(double value)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString digits = QString::fromLatin1(buffer);
+    // Written the same in every country: std::to_chars ignores the C
+    // library's locale, where printf would write a comma under many.
+    std::array<char, 400> buffer{};
+    auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, 15);
+    QString digits = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
     if (digits.contains(QLatin1Char('e'))) {
         // Values this large or small never reach the report; write them plainly.
-        std::snprintf(buffer, sizeof buffer, "%.15f", value);
-        digits = QString::fromLatin1(buffer);
+        written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, 15);
+        digits = QString::fromLatin1(buffer.data(), written.ptr - buffer.data());
         if (digits.contains(QLatin1Char('.'))) {
             while (digits.endsWith(QLatin1Char('0')))
                 digits.chop(1);

@@ -9,7 +9,9 @@ tq_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins
              xvfb xdotool dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
              x11-utils imagemagick
              # checking what installing puts in place, and making the .deb
-             desktop-file-utils appstream dpkg-dev file)
+             desktop-file-utils appstream dpkg-dev file
+             # a comma-decimal locale for the tests, made in the build folder
+             locales)
 
 tq_install() {
   local missing=()
