@@ -7,9 +7,11 @@
 #include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
 #include "intro/frmRadavirar.h"
+#include "toolkit/HiddenOwner.h"
 
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -91,6 +93,7 @@ private slots:
     void settransparencyClampsIntoTheCallersVariable_data();
     void settransparencyClampsIntoTheCallersVariable();
     void settransparencyOnAClosedWindowOnlyClamps();
+    void hiddenOwnerStaysUnseenAndOwnsTheIntroUntilItCloses();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame_data();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame();
     void cancelOrClosingEndsTheProgramWithoutTheMainWindow_data();
@@ -102,7 +105,14 @@ void IntroTests::introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture()
     IntroFixture fx;
     intro::frmRadavirar &f = fx.f();
     QVERIFY(f.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Tool);  // no taskbar button
+    // No taskbar button: on Windows through a hidden owner, elsewhere as a tool window.
+#ifdef Q_OS_WIN
+    QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Window);
+    QVERIFY(f.windowHandle()->transientParent());
+    QVERIFY(!f.windowHandle()->transientParent()->isVisible());
+#else
+    QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+#endif
     QCOMPARE(f.size(), QSize(462, 118));
     QCOMPARE(f.client()->geometry(), QRect(0, 0, 462, 118));
     const QRect screen = f.screen()->availableGeometry();
@@ -294,6 +304,36 @@ void IntroTests::settransparencyOnAClosedWindowOnlyClamps()
     intro::Hyperlinkmodule::settransparency(gone, level);
     QCOMPARE(int(level), 255);
     QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 1400u);
+    QVERIFY(catcher.errors.empty());
+}
+
+void IntroTests::hiddenOwnerStaysUnseenAndOwnsTheIntroUntilItCloses()
+{
+    // How the intro is kept off the taskbar on Windows, driven here on any platform.
+    ManualClock clock;
+    ErrorCatcher catcher;
+    QPointer<intro::frmRadavirar> f = new intro::frmRadavirar;
+    f->load();
+#ifndef Q_OS_WIN
+    tk::giveHiddenOwner(*f);  // Windows gives it at load
+#endif
+    const QPointer<QWindow> owner = f->windowHandle()->transientParent();
+    QVERIFY(owner);
+    QVERIFY(owner->handle());  // a native window, which Qt can hand on as the owner
+    f->Show();
+
+    // Through the title's fade in and out and into the rules.
+    for (int tick = 0; tick <= 52 + 30; tick += 10) {
+        clock.advance(qint64(10) * tickMs);
+        QCOMPARE(f->windowHandle()->transientParent(), owner.data());
+        QVERIFY(f->isVisible());
+        QVERIFY(!owner->isVisible());
+    }
+
+    f->cmdcancel_Click();
+    QCOMPARE(runProgramLoop(), 0);
+    QVERIFY(f.isNull());
+    QVERIFY(owner.isNull());  // gone with the intro
     QVERIFY(catcher.errors.empty());
 }
 

@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/ClientArea.h"
+#include "toolkit/HiddenOwner.h"
 #include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Twips.h"
@@ -72,9 +73,17 @@ void Form::applyWindowDesign()
         flags |= Qt::WindowMaximizeButtonHint;
     if (m_design.minButton)
         flags |= Qt::WindowMinimizeButtonHint;
+#ifdef Q_OS_WIN
+    setWindowFlags(flags | Qt::CustomizeWindowHint);
+    // Qt::Tool keeps a window off the taskbar through WS_EX_TOOLWINDOW, which
+    // a fade that replaces the extended style clears; an owner stays.
+    if (!m_design.showInTaskbar)
+        giveHiddenOwner(*this);
+#else
     if (!m_design.showInTaskbar)
         flags |= Qt::Tool;
     setWindowFlags(flags | Qt::CustomizeWindowHint);
+#endif
 }
 
 void Form::buildMenus()

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Checks the Windows side of the intro's window transparency without Windows:
-# cross-compiles the user32 backend (intro/LayeredWindowWin32.cpp) with a small
+# Checks the Windows side of the intro window without Windows: cross-compiles
+# the user32 transparency backend (intro/LayeredWindowWin32.cpp) with a small
 # probe program (tools/windows-check/probe.cpp) and runs it under Wine on a
-# virtual X display. Installs mingw-w64, Wine and Xvfb when they are missing
+# virtual X display. The probe makes windows the way Qt makes the intro (a
+# popup owned by a hidden window), fades them, prints what each call leaves
+# behind and checks it; this script fails when a check does. Wine has no
+# taskbar: whether a button would show is judged by Windows' rule for owned
+# windows, not seen. Installs mingw-w64, Wine and Xvfb when they are missing
 # (about 1.4 GB), so it is kept apart from ./test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
