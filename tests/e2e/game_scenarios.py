@@ -64,6 +64,12 @@ def a_whole_game_is_scored_as_typed(s):
             wait_until(lambda: s.focused(board.answer(n + 1)), 5, f"Enter to move on to box {n + 1}")
     submit = s.find(board.window, "push button", "Submit")
     wait_until(lambda: s.focused(submit), 5, "Enter in the last box to move on to Submit")
+    # Tab goes on from Submit to Give Up and round to box 1; Shift+Tab comes back.
+    give_up = s.find(board.window, "push button", "Give Up")
+    for key, target, what in (("Tab", give_up, "Give Up"), ("Tab", board.answer(1), "box 1"),
+                              ("shift+Tab", give_up, "Give Up"), ("shift+Tab", submit, "Submit")):
+        s.key(key)
+        wait_until(lambda: s.focused(target), 5, f"{key} to move on to {what}")
 
     # Enter on the focused Submit scores, as a click would. The percentage
     # has a point in every country (the scenario runs under a comma-decimal locale).
