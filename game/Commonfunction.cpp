@@ -1,11 +1,9 @@
 #include "game/Commonfunction.h"
-#include "game/RandomSource.h"
+#include "game/Colours.h"
 #include "game/frmmain.h"
+#include "rules/Draw.h"
+#include "rules/Scoring.h"
 #include "toolkit/PictureBox.h"
-#include "toolkit/Text.h"
-
-#include <array>
-#include <cmath>
 
 namespace game::Commonfunction {
 
@@ -16,41 +14,11 @@ std::int32_t fitwidth = 0;
 tk::Int16 correctcount;
 tk::BoundedArray<tk::Int16, 0, 15> correctslots;
 
-namespace {
-
-constexpr tk::OleColor wrongAnswerTint = tk::rgb(253, 206, 207);
-const QString duplicateMark = QStringLiteral(" - ") + QStringLiteral("Duplicate Entry");
-
-// One draw: Int(r * 100) + 2, with r in single precision; 2 to 101.
-tk::Int16 draw()
-{
-    const float scaled = RandomSource::current().rnd() * 100.0f;
-    return tk::Int16(static_cast<int>(std::floor(scaled)) + 2);
-}
-
-} // namespace
-
 void pickpictures()
 {
-    for (int i = 1; i <= 15; ++i) {
-        RandomSource::current().randomize();
-        tk::Int16 c = draw();
-        if (i == 1) {
-            chosenindex(1) = c;
-            continue;
-        }
-        // A collision draws again and rescans from the first slot; the scan
-        // ends after a whole pass in which the current value matched nothing.
-        for (int j = 1; j <= i - 1;) {
-            if (c == chosenindex(j)) {
-                c = draw();
-                j = 1;
-            } else {
-                chosenindex(i) = c;
-                ++j;
-            }
-        }
-    }
+    const rules::Fifteen<int> drawn = rules::drawPictures(rules::RandomSource::current());
+    for (int i = 1; i <= rules::slotCount; ++i)
+        chosenindex(i) = drawn[i];
 }
 
 void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &box)
@@ -76,65 +44,25 @@ void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &b
     box.PaintPicture(picture, 0, 0, w, h);
 }
 
-namespace {
-
-QString folded(const QString &text)
+tk::Int16 checkanswers(frmmain &form)
 {
-    return tk::trim(tk::ucase(text));
-}
-
-void markDuplicates(frmmain &form)
-{
-    // Every box's text upper-cased and trimmed, kept in step with the boxes as
-    // marks are made, so a mark made earlier in the pass takes part, and a long
-    // answer is folded once rather than thirty times.
-    std::array<QString, 16> texts;
-    for (int j = 1; j <= 15; ++j)
-        texts[j] = folded(form.txtanswer(j).Text());
-    for (int i = 1; i <= 15; ++i) {
-        tk::Int16 k = 0;
-        for (int j = 1; j <= 15; ++j) {
-            if (texts[i] != texts[j])
-                continue;
-            k = k + 1;
-            const QString current = form.txtanswer(j).Text();
-            if (!current.isEmpty() && k > 1) {
-                form.txtanswer(j).setText(current + duplicateMark);
-                texts[j] = folded(form.txtanswer(j).Text());
-                break;
-            }
-        }
+    correctcount = 0;
+    rules::Fifteen<QString> answers, words;
+    for (int n = 1; n <= rules::slotCount; ++n) {
+        answers[n] = form.txtanswer(n).Text();
+        words[n] = chosenword(n);
     }
-}
-
-void matchAnswers(frmmain &form)
-{
-    for (int j = 1; j <= 15; ++j) {
-        bool matched = false;
-        const QString answer = tk::trim(form.txtanswer(j).Text());
-        for (int k = 1; k <= 15; ++k) {
-            if (answer == chosenword(k)) {
-                correctcount = correctcount + 1;
-                correctslots(correctcount) = k;
-                matched = true;
-                break;
-            }
-        }
-        if (!matched)
+    const rules::Scoring scoring = rules::scoreAnswers(answers, words);
+    for (int j = 1; j <= rules::slotCount; ++j) {
+        if (scoring.texts[j] != answers[j])
+            form.txtanswer(j).setText(scoring.texts[j]);
+        if (scoring.wrong[j])
             form.txtanswer(j).setBackColor(wrongAnswerTint);
     }
-}
-
-} // namespace
-
-tk::Int16 checkanswers()
-{
-    frmmain *form = frmmain::existing();
-    if (!form)
-        tk::raise(tk::ObjectNotSet);
-    correctcount = 0;
-    markDuplicates(*form);
-    matchAnswers(*form);
+    for (const int slot : scoring.correctSlots) {
+        correctcount = correctcount + 1;
+        correctslots(correctcount) = slot;
+    }
     return correctcount;
 }
 

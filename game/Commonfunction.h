@@ -11,6 +11,10 @@ namespace tk {
 class PictureBox;
 }
 
+namespace game {
+class frmmain;
+}
+
 namespace game::Commonfunction {
 
 // The catalog index (2 to 101) of each slot's picture, slots 1 to 15.
@@ -31,8 +35,8 @@ void pickpictures();
 // Brings `box` within maxwidth x maxheight keeping its proportions, and paints its picture over it.
 void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &box);
 
-// Checks the 15 answer boxes of the main window: marks repeats, tints wrong
-// boxes, fills correctslots; returns the number of correct answers.
-tk::Int16 checkanswers();
+// Scores the window's 15 answer boxes: marks repeats, tints wrong boxes,
+// fills correctslots; returns the number of correct answers.
+tk::Int16 checkanswers(frmmain &form);
 
 } // namespace game::Commonfunction

@@ -1,7 +1,8 @@
 #include "game/frmmain.h"
 #include "designs/FrmmainDesign.h"
 #include "game/Commonfunction.h"
-#include "toolkit/Text.h"
+#include "rules/Clocks.h"
+#include "rules/Text.h"
 #include "toolkit/UpdateBatch.h"
 
 namespace game {
@@ -74,7 +75,6 @@ void frmmain::bindArrays()
     m_txtanswer->onCreate = [this](int index, tk::TextBox &box) {
         box.setAccessibleName(QStringLiteral("Answer %1").arg(index));
         box.onKeyPress = [this, index](int &keyAscii) { txtanswer_KeyPress(index, keyAscii); };
-        box.onKeyUp = [this, index](int keyCode, int shift) { txtanswer_KeyUp(index, keyCode, shift); };
     };
 }
 
@@ -110,6 +110,7 @@ void frmmain::newgame_Click()
     tk::UpdateBatch batch(this);
     if (gamerunning != tk::vbTrue) {
         gamerunning = tk::vbTrue;
+        m_phase = rules::after(m_phase, rules::Move::NewGame);
         Timer1->setEnabled(true);
         lblsecondstart->setVisible(true);
         lblTimesecondstart->setVisible(true);
@@ -136,9 +137,10 @@ void frmmain::newgame_Click()
 
 void frmmain::Timer1_Timer()
 {
-    elapsedseconds = elapsedseconds + 1;
-    lblTimesecondstart->setCaption(tk::str(elapsedseconds));
-    if (elapsedseconds == 20) {
+    const rules::MemoriseTick tick = rules::memoriseTick(elapsedseconds);
+    elapsedseconds = tick.count;
+    lblTimesecondstart->setCaption(rules::str(elapsedseconds));
+    if (tick.over) {
         Timer1->setEnabled(false);
         stratwrite();
     }
@@ -147,11 +149,13 @@ void frmmain::Timer1_Timer()
 void frmmain::stratwrite()
 {
     tk::UpdateBatch batch(this);
+    m_phase = rules::after(m_phase, rules::Move::RecallStarts);
     Timer2->setEnabled(true);
-    remainingseconds = 60;
-    remainingminutes = 1;
-    elapsedminutes = 0;
-    elapsedseconds = 0;
+    const rules::RecallTime start;
+    remainingseconds = start.remainingSeconds;
+    remainingminutes = start.remainingMinutes;
+    elapsedminutes = start.elapsedMinutes;
+    elapsedseconds = start.elapsedSeconds;
     for (slot = 1; slot <= 15; slot = slot + 1)
         txtanswer(slot).setEnabled(true);
     cmdsubmit->setEnabled(true);
@@ -164,24 +168,18 @@ void frmmain::stratwrite()
 
 void frmmain::Timer2_Timer()
 {
-    elapsedseconds = elapsedseconds + 1;
-    if (elapsedseconds % 60 == 0) {
-        elapsedseconds = 0;
-        elapsedminutes = elapsedminutes + 1;
-    }
-    lblTimesecondResult->setCaption(tk::str(elapsedseconds));
-    lblTimeminuteResult->setCaption(tk::str(elapsedminutes));
-    // The seconds wrap before they count down, so that after tick n the
-    // display always reads 120 - n seconds (1 and 0 after the 60th tick).
-    if (remainingseconds == 0) {
-        remainingseconds = 60;
-        remainingminutes = remainingminutes - 1;
-    }
-    remainingseconds = remainingseconds - 1;
-    lblTimesecond->setCaption(tk::str(remainingseconds));
-    if (remainingminutes > -1)
-        lblTimeminute->setCaption(tk::str(remainingminutes));
-    if (elapsedminutes == 2) {
+    const rules::RecallTick tick =
+        rules::recallTick({elapsedseconds, elapsedminutes, remainingseconds, remainingminutes});
+    elapsedseconds = tick.time.elapsedSeconds;
+    elapsedminutes = tick.time.elapsedMinutes;
+    lblTimesecondResult->setCaption(rules::str(elapsedseconds));
+    lblTimeminuteResult->setCaption(rules::str(elapsedminutes));
+    remainingseconds = tick.time.remainingSeconds;
+    remainingminutes = tick.time.remainingMinutes;
+    lblTimesecond->setCaption(rules::str(remainingseconds));
+    if (tick.showsRemainingMinutes)
+        lblTimeminute->setCaption(rules::str(remainingminutes));
+    if (tick.timeUp) {
         Timer2->setEnabled(false);
         cmdsubmit_Click();
     }

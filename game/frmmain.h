@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the life of a game from its load through the memorise and
 // recall clocks to scoring, with the board it builds for every game.
+#include "rules/Phase.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/Form.h"
@@ -44,7 +45,9 @@ public:
     void cmdsubmit_Click();
     void cmdgiveup_Click();
     void txtanswer_KeyPress(int Index, int &KeyAscii);
-    void txtanswer_KeyUp(int Index, int KeyCode, int Shift);
+
+    // The phase the game is in.
+    rules::Phase phase() const { return m_phase; }
 
     // The board's control arrays, by index.
     tk::PictureBox &pic(int index) const { return (*m_pic)(index); }
@@ -77,6 +80,7 @@ private:
     std::unique_ptr<tk::ControlArray<tk::Label>> m_lblPictureName;
     std::unique_ptr<tk::ControlArray<tk::TextBox>> m_txtanswer;
     std::unique_ptr<tk::ControlArray<tk::Label>> m_lblforindex;
+    rules::Phase m_phase = rules::Phase::Memorise;
 };
 
 } // namespace game

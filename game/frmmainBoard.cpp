@@ -1,9 +1,10 @@
 // The board of one game: 15 slots of picture, name, answer box and number,
 // built for a fresh game, covered for recall and removed at the next New Game.
 #include "catalog/ImageList.h"
+#include "game/Colours.h"
 #include "game/Commonfunction.h"
 #include "game/frmmain.h"
-#include "toolkit/Text.h"
+#include "rules/Text.h"
 
 namespace game {
 
@@ -62,7 +63,7 @@ void frmmain::buildboard()
             // so every name stands right above its own picture.
             o.namerow = advance(o.namerow, name.Height(), 1410, 300);
         }
-        name.setBackColor(12640511);
+        name.setBackColor(nameLabelOrange);
 
         m_txtanswer->load(slot);
         tk::TextBox &answer = txtanswer(slot);
@@ -83,8 +84,8 @@ void frmmain::buildboard()
         number.setTop(static_cast<float>(o.numberrow + 650));
         number.setLeft(7800);
         o.numberrow = advance(o.numberrow, number.Height(), 10);
-        number.setCaption(tk::str(slot) + QStringLiteral(")"));
-        number.setBackColor(16777215);
+        number.setCaption(rules::str(slot) + QStringLiteral(")"));
+        number.setBackColor(numberLabelWhite);
     }
 
     cmdsubmit->setVisible(true);

@@ -2,8 +2,9 @@
 // Give Up uncovers every picture; and the answer boxes' key handling.
 #include "catalog/ImageList.h"
 #include "game/Commonfunction.h"
-#include "game/Report.h"
 #include "game/frmmain.h"
+#include "rules/AnswerEntry.h"
+#include "rules/Report.h"
 #include "toolkit/MessageBox.h"
 #include "toolkit/UpdateBatch.h"
 
@@ -16,7 +17,8 @@ void frmmain::cmdsubmit_Click()
     const catalog::ImageList &imgList = catalog::ImageList::instance();
     tk::UpdateBatch batch(this);
     Timer2->setEnabled(false);
-    score = Commonfunction::checkanswers();
+    m_phase = rules::after(m_phase, rules::Move::Submit);
+    score = Commonfunction::checkanswers(*this);
     for (slot = 1; slot <= 15; slot = slot + 1)
         txtanswer(slot).setEnabled(false);
     // The recalled slots are uncovered in the order of the boxes that named them.
@@ -30,7 +32,7 @@ void frmmain::cmdsubmit_Click()
     }
     // The board is painted as it now stands behind the message box.
     batch.end();
-    tk::MessageBox::show(resultPrompt(score), resultTitle());
+    tk::MessageBox::show(rules::resultPrompt(score), rules::resultTitle());
 }
 
 void frmmain::cmdgiveup_Click()
@@ -48,18 +50,12 @@ void frmmain::cmdgiveup_Click()
 
 void frmmain::txtanswer_KeyPress(int Index, int &KeyAscii)
 {
-    if (KeyAscii == 13) {
-        if (Index == 15)
-            cmdsubmit->SetFocus();
-        else
-            txtanswer(Index + 1).SetFocus();
-    } else if (KeyAscii >= 97 && KeyAscii <= 122) {
-        KeyAscii = KeyAscii - 32;
-    }
-}
-
-void frmmain::txtanswer_KeyUp(int, int, int)
-{
+    const rules::KeyOutcome outcome = rules::answerKey(Index, KeyAscii);
+    if (outcome.focus == rules::FocusMove::Submit)
+        cmdsubmit->SetFocus();
+    else if (outcome.focus == rules::FocusMove::NextBox)
+        txtanswer(Index + 1).SetFocus();
+    KeyAscii = outcome.keyAscii;
 }
 
 } // namespace game

@@ -151,7 +151,6 @@ void ControllerTests::newGameInEachPhaseTearsDownAndStartsAFreshMemorisePhase()
     QCOMPARE(f.txtanswer(3).Text(), QString());
     QCOMPARE(f.txtanswer(3).BackColor(), tk::OleColor(0x80000005));
     QCOMPARE(f.boardControlCount(), 60);
-    QCOMPARE(int(f.slot), 16);
     QCOMPARE(int(f.gamerunning), -1);
     QVERIFY(f.Timer1->Enabled());
     QVERIFY(!f.Timer2->Enabled());

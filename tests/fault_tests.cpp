@@ -4,7 +4,9 @@
 #include "GameFixture.h"
 #include "PlayerInput.h"
 #include "catalog/ImageList.h"
-#include "game/Report.h"
+#include "game/Colours.h"
+#include "rules/Report.h"
+#include "rules/Scoring.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,19 +17,19 @@ namespace cf = game::Commonfunction;
 
 namespace {
 
-const tk::OleColor tint = tk::rgb(253, 206, 207);
+const tk::OleColor tint = game::wrongAnswerTint;
 
-std::array<QString, 16> boardWords()
+rules::Fifteen<QString> boardWords()
 {
-    std::array<QString, 16> words;
+    rules::Fifteen<QString> words;
     for (int s = 1; s <= 15; ++s)
         words[s] = cf::chosenword(s);
     return words;
 }
 
-std::array<QString, 16> boxTexts(frmmain &f)
+rules::Fifteen<QString> boxTexts(frmmain &f)
 {
-    std::array<QString, 16> texts;
+    rules::Fifteen<QString> texts;
     for (int b = 1; b <= 15; ++b)
         texts[b] = f.txtanswer(b).text();
     return texts;
@@ -95,9 +97,9 @@ void FaultTests::aMegabytePasteIsKeptWholeAndARepeatIsMarkedWhole()
 
     f.cmdsubmit->click();
     QCOMPARE(f.txtanswer(2).text(), big);                          // the first stays as it was
-    QCOMPARE(f.txtanswer(7).text(), big + player::duplicateMark);  // the repeat carries the whole mark
+    QCOMPARE(f.txtanswer(7).text(), big + rules::duplicateMark);  // the repeat carries the whole mark
     QVERIFY(f.txtanswer(2).BackColor() == tint && f.txtanswer(7).BackColor() == tint);
-    QCOMPARE(g.catcher.prompts, QStringList{game::resultPrompt(0)});
+    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(0)});
     QVERIFY(g.catcher.errors.empty());
 }
 
@@ -123,19 +125,20 @@ void FaultTests::hostilePastesAreKeptExactlyAndScoredByTheRules()
     g.answer(5, GameFixture::word(5) + text);
     g.answer(9, text);
     g.answer(10, GameFixture::word(10));
-    const std::array<QString, 16> entered = boxTexts(f);
+    const rules::Fifteen<QString> entered = boxTexts(f);
     QCOMPARE(entered[1], text);
     QCOMPARE(entered[3], text);
 
-    const player::Scored expected = player::score(entered, boardWords());
+    // The window shows exactly what the rules make of the boxes as entered.
+    const rules::Scoring expected = rules::scoreAnswers(entered, boardWords());
     f.cmdsubmit->click();
     QVERIFY(g.catcher.errors.empty());
     for (int b = 1; b <= 15; ++b) {
         QCOMPARE(f.txtanswer(b).text(), expected.texts[b]);
         QCOMPARE(f.txtanswer(b).BackColor() == tint, expected.wrong[b]);
     }
-    QCOMPARE(int(f.score), int(expected.recalledSlots.size()));
-    QCOMPARE(g.catcher.prompts, QStringList{game::resultPrompt(f.score)});
+    QCOMPARE(int(f.score), expected.count());
+    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(f.score)});
 }
 
 void FaultTests::ctrlVPastesLowerCaseTextUnchanged()
@@ -240,7 +243,7 @@ void FaultTests::recallStartingWithBoxOneUnfocusableRunsOnAndStillScores()
     g.answer(2, GameFixture::word(2));
     g.seconds(120);
     QVERIFY(!f.Timer2->Enabled());
-    QCOMPARE(g.resultBoxes(), QStringList{game::resultPrompt(1)});
+    QCOMPARE(g.resultBoxes(), QStringList{rules::resultPrompt(1)});
     f.menuItem(QStringLiteral("newgame")).trigger();
     g.toRecall();
     QCOMPARE(f.lblPictureName(1).Caption(), QStringLiteral("Think"));
@@ -295,7 +298,7 @@ void FaultTests::aMissingPictureBoxEndsGiveUpThereAndScoringStillWorks()
     g.answer(2, GameFixture::word(15));
     g.answer(3, GameFixture::word(9).toLower());
     QTest::mouseClick(f.cmdsubmit, Qt::LeftButton);
-    QCOMPARE(g.resultBoxes(), QStringList{game::resultPrompt(2)});
+    QCOMPARE(g.resultBoxes(), QStringList{rules::resultPrompt(2)});
     QVERIFY(!f.Timer2->Enabled());
     QCOMPARE(g.errorBoxes().size(), 1);
     QVERIFY(f.updatesEnabled());
@@ -312,7 +315,8 @@ void FaultTests::aBoxWithoutAPictureCannotBeFittedAndSaysSo()
     tk::runHandler([&] { cf::fitpicture(1300, 1300, box); });
     QCOMPARE(g.errorBoxes().size(), 1);
     QVERIFY(g.errorBoxes().first().startsWith(QStringLiteral("Run-time error '481':")));
-    QCOMPARE(box.paintedCount(), 0);
+    const QImage seen = f.client()->grab(box.geometry()).toImage();  // nothing painted: the window
+    QCOMPARE(seen.pixelColor(seen.width() / 2, seen.height() / 2), QColor(Qt::white));
 
     // The game itself is untouched: recall, scoring.
     g.toRecall();

@@ -2,6 +2,7 @@
 // procedure with its clamp, and the two ways out, Start and Cancel.
 #include "ErrorCatcher.h"
 #include "ManualClock.h"
+#include "Quiet.h"
 #include "catalog/ImageList.h"
 #include "designs/Publisher.h"
 #include "game/frmmain.h"
@@ -56,8 +57,7 @@ struct IntroFixture {
         delete form.data();
         if (game::frmmain *main = game::frmmain::existing())
             main->unload();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
+        flushDeletes();
     }
 
     intro::frmRadavirar &f() { return *form; }
@@ -66,23 +66,12 @@ struct IntroFixture {
     void toRules() { ticks(52 + 1); }
 };
 
-QtMessageHandler testLog = nullptr;
-
-// The headless platform keeps a window's opacity and place but says on every
-// change that it cannot show them; the tests read the kept values.
-void quietAboutOpacity(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    testLog(type, context, message);
-}
-
 } // namespace
 
 class IntroTests : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testLog = qInstallMessageHandler(quietAboutOpacity); }
+    void initTestCase() { quietAboutOpacity(); }
     void introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture();
     void loadLeavesTheWindowTransparentShowingOnlyTheTitle();
     void timer1FadesTheTitleInAndOutInFiftyTwoTicks_data();
@@ -228,7 +217,6 @@ void IntroTests::timer2FadesTheRulesInAndHoldsFullOpacityForever()
     QCOMPARE(int(f.fadesteps), 520);
     QVERIFY(!f.Timer1->Enabled());
     QVERIFY(f.Timer2->Enabled());
-    QCOMPARE(f.Timer2->ticks(), qint64(tick));
     QVERIFY(!f.lblmaintitle1->Visible());
     QVERIFY(!f.lblmaintitle2->Visible());
     QVERIFY(f.lblrules->Visible());

@@ -7,7 +7,8 @@
 #include "ErrorCatcher.h"
 #include "GameFixture.h"
 #include "ManualClock.h"
-#include "game/Report.h"
+#include "Quiet.h"
+#include "rules/Report.h"
 #include "intro/frmRadavirar.h"
 
 #include <QAbstractAnimation>
@@ -51,26 +52,11 @@ Census census()
     return c;
 }
 
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::sendPostedEvents(qApp, QEvent::MetaCall);
-}
-
 int games()
 {
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("TQ_SOAK_GAMES", &ok);
     return ok && n > 0 ? n : 1000;
-}
-
-QtMessageHandler testLog = nullptr;
-
-void quietAboutOpacity(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (message.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    testLog(type, context, message);
 }
 
 // One game from a fresh board to the result box, ended in one of four ways.
@@ -94,7 +80,7 @@ void playOneGame(GameFixture &g, int n)
 class SoakTests : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { testLog = qInstallMessageHandler(quietAboutOpacity); }
+    void initTestCase() { quietAboutOpacity(); }
     void soakAThousandGamesLeaveTheSameWidgetsAndTimers();
     void soakWindowsOpenedPlayedAndClosedLeaveNothingBehind();
     void soakIntroClosedAtEveryTickLeavesNothingBehind_data();
@@ -139,7 +125,7 @@ void SoakTests::soakWindowsOpenedPlayedAndClosedLeaveNothingBehind()
         clock.advance(20000);
         f->txtanswer(1).setText(game::Commonfunction::chosenword(1));
         QTest::mouseClick(f->cmdsubmit, Qt::LeftButton);
-        QCOMPARE(catcher.prompts.last(), game::resultPrompt(1));
+        QCOMPARE(catcher.prompts.last(), rules::resultPrompt(1));
         if (n % 2)
             f->menuItem(QStringLiteral("exit1")).trigger();
         else

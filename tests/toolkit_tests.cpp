@@ -9,7 +9,6 @@
 #include "toolkit/Label.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/ShownCache.h"
-#include "toolkit/Text.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
@@ -33,9 +32,9 @@ private slots:
     void loadingTwiceOrUnloadingMissingElementRaises();
     void reloadedElementIsAsFirstMadeWhateverItsLastLifeChanged();
     void tabIndexMovesAControlAndRenumbersTheOthers();
-    void textRulesTrimOnlySpacesAndWriteNumbersPlainly();
     void timerTicksOnAFixedScheduleWithoutDrift();
     void timerStartsAfreshWhenEnabledAgain();
+    void systemClockWakesEveryTimerOnItsOwnScheduleAndForgetsStoppedOnes();
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
@@ -252,8 +251,11 @@ void ToolkitTests::reloadedElementIsAsFirstMadeWhateverItsLastLifeChanged()
     QVERIFY(!boxes(2).onKeyPress);
     QCOMPARE(created, 2);
     QVERIFY(pics(2).picture().isNull());
-    QCOMPARE(pics(2).paintedCount(), 0);
     QCOMPARE(pics(2).Width(), 1410.0f);
+    pics(2).setVisible(true);  // and nothing of the old element's paint shows
+    container.setAutoFillBackground(true);
+    container.setPalette(QPalette(Qt::white));
+    QCOMPARE(container.grab(pics(2).geometry()).toImage().pixelColor(10, 10), QColor(Qt::white));
     // Each array's elements in the tab order once, in load order, as new ones would be.
     QCOMPARE(tk::TabOrder::indexOf(&pics(2)) + 1, tabStops);
     QVERIFY(tk::TabOrder::indexOf(&labels(2)) < tk::TabOrder::indexOf(&boxes(2)));
@@ -276,18 +278,6 @@ void ToolkitTests::tabIndexMovesAControlAndRenumbersTheOthers()
     a.setTabIndex(99);  // past the end: the last place
     QCOMPARE(a.TabIndex(), 2);
     QCOMPARE(c.nextInFocusChain(), static_cast<QWidget *>(&b));
-}
-
-void ToolkitTests::textRulesTrimOnlySpacesAndWriteNumbersPlainly()
-{
-    QCOMPARE(tk::trim(QStringLiteral("  A B  ")), QStringLiteral("A B"));
-    QCOMPARE(tk::trim(QStringLiteral("\tA\t")), QStringLiteral("\tA\t"));
-    QCOMPARE(tk::str(-7), QStringLiteral("-7"));
-    QCOMPARE(tk::str(20), QStringLiteral("20"));
-    QCOMPARE(tk::numberText(100.0 / 15.0), QStringLiteral(" 6.66666666666667"));
-    QCOMPARE(tk::numberText(60), QStringLiteral(" 60"));
-    QCOMPARE(tk::numberText(-1.5), QStringLiteral("-1.5"));
-    QCOMPARE(tk::ucase(QStringLiteral("watch")), QStringLiteral("WATCH"));
 }
 
 void ToolkitTests::timerTicksOnAFixedScheduleWithoutDrift()
@@ -327,6 +317,30 @@ void ToolkitTests::timerStartsAfreshWhenEnabledAgain()
     QCOMPARE(ticks, 1);
 }
 
+void ToolkitTests::systemClockWakesEveryTimerOnItsOwnScheduleAndForgetsStoppedOnes()
+{
+    // Three timers share the system clock's one wait for the earliest deadline.
+    int fast = 0, slow = 0, stopped = 0;
+    tk::Timer fastTimer, slowTimer, stoppedTimer;
+    fastTimer.onTimer = [&] { ++fast; };
+    slowTimer.onTimer = [&] { ++slow; };
+    stoppedTimer.onTimer = [&] { ++stopped; };
+    fastTimer.setInterval(5);
+    slowTimer.setInterval(40);
+    stoppedTimer.setInterval(10);
+    for (tk::Timer *t : {&fastTimer, &slowTimer, &stoppedTimer})
+        t->setEnabled(true);
+    stoppedTimer.setEnabled(false);
+    {
+        tk::Timer gone;  // a timer destroyed while armed is forgotten
+        gone.setInterval(1);
+        gone.setEnabled(true);
+    }
+    QTRY_VERIFY(slow >= 2);
+    QVERIFY(fast > slow);
+    QCOMPARE(stopped, 0);
+}
+
 void ToolkitTests::focusOnADisabledOrHiddenBoxRaises()
 {
     QWidget window;
@@ -351,10 +365,12 @@ void ToolkitTests::pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture()
     box.setPicture(picture);
     QCOMPARE(box.Width(), 720.0f);
     QCOMPARE(box.Height(), 450.0f);
-    box.PaintPicture(picture, 0, 0, 720, 450);
-    QCOMPARE(box.paintedCount(), 1);
-    box.setPicture(picture);
-    QCOMPARE(box.paintedCount(), 0);
+    QImage blue(4, 4, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    box.PaintPicture(tk::Picture(blue), 0, 0, 720, 450);
+    QCOMPARE(window.grab(box.geometry()).toImage().pixelColor(40, 25), QColor(Qt::blue));
+    box.setPicture(picture);  // a new picture: the paint is forgotten
+    QCOMPARE(window.grab(box.geometry()).toImage().pixelColor(40, 25), QColor(Qt::red));
     QVERIFY_THROWS_EXCEPTION(tk::RuntimeError, box.PaintPicture(tk::Picture(), 0, 0, 15, 15));
 }
 
@@ -367,17 +383,19 @@ void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
         tk::TextBox box(&window);
         box.setStyle(style.get());
         box.resize(200, 25);
-        box.setBackColor(12640511);  // the pink of a wrong answer
+        box.setBackColor(0xC0E0FF);
         return box.grab().toImage();
     };
     const QImage fusion = render(QStringLiteral("Fusion"));
     const QImage windows = render(QStringLiteral("Windows"));
     QCOMPARE(fusion, windows);
-    QCOMPARE(QColor(fusion.pixel(0, 0)), QColor(160, 160, 160));
-    QCOMPARE(QColor(fusion.pixel(1, 1)), QColor(105, 105, 105));
-    QCOMPARE(QColor(fusion.pixel(199, 24)), QColor(255, 255, 255));
-    QCOMPARE(QColor(fusion.pixel(198, 23)), QColor(227, 227, 227));
-    QCOMPARE(QColor(fusion.pixel(100, 12)), tk::toQColor(12640511));
+    // Sunken: darker than the face along the top and left, lighter along the
+    // bottom and right, the inner bevel darker than the outer.
+    const int face = qGray(fusion.pixel(100, 12));
+    QCOMPARE(QColor(fusion.pixel(100, 12)), tk::toQColor(0xC0E0FF));
+    QVERIFY(qGray(fusion.pixel(1, 12)) < qGray(fusion.pixel(0, 12)));
+    QVERIFY(qGray(fusion.pixel(0, 12)) < face && qGray(fusion.pixel(100, 0)) < face);
+    QVERIFY(qGray(fusion.pixel(199, 12)) >= face && qGray(fusion.pixel(100, 24)) >= face);
 }
 
 void ToolkitTests::paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts()

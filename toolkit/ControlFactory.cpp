@@ -160,7 +160,6 @@ void dropHandlers(QObject *control)
 {
     if (auto *box = qobject_cast<TextBox *>(control)) {
         box->onKeyPress = nullptr;
-        box->onKeyUp = nullptr;
     } else if (auto *button = qobject_cast<CommandButton *>(control)) {
         button->onClick = nullptr;
     }

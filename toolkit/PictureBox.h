@@ -23,8 +23,6 @@ public:
     void setPicture(const Picture &picture);
     // Paints `picture` stretched into the rectangle (x1, y1, width1, height1), in twips.
     void PaintPicture(const Picture &picture, float x1, float y1, float width1, float height1);
-    // How many PaintPicture operations the box keeps.
-    int paintedCount() const { return static_cast<int>(m_painted.size()); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

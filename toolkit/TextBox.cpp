@@ -20,12 +20,6 @@ int keyAsciiOf(const QKeyEvent *event)
     return 0;
 }
 
-int shiftState(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
-        | (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
 } // namespace
 
 void giveFocus(QWidget *w)
@@ -95,16 +89,6 @@ void TextBox::keyPressEvent(QKeyEvent *event)
                           event->isAutoRepeat(), static_cast<quint16>(event->count()));
         QLineEdit::keyPressEvent(&changed);
     }
-}
-
-void TextBox::keyReleaseEvent(QKeyEvent *event)
-{
-    if (onKeyUp) {
-        const int key = event->key();
-        const int shift = shiftState(event->modifiers());
-        runHandler([&] { onKeyUp(key, shift); });
-    }
-    QLineEdit::keyReleaseEvent(event);
 }
 
 } // namespace tk

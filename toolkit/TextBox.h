@@ -19,19 +19,15 @@ public:
     static constexpr int borderWidth = 2;
 
     QString Text() const { return text(); }
-    void setTextProperty(const QString &t) { setText(t); }
     // Gives the box the focus; raises InvalidCall when it is hidden or disabled.
     void SetFocus();
 
     // KeyPress: the typed character's code, by reference (0 swallows the key).
     std::function<void(int &keyAscii)> onKeyPress;
-    // KeyUp: the released key and the shift state (1 Shift, 2 Ctrl, 4 Alt).
-    std::function<void(int keyCode, int shift)> onKeyUp;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
 };
 
 // Raises InvalidCall unless `w` can take the focus, then gives it the focus.

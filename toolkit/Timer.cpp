@@ -16,9 +16,6 @@ Timer::Timer(QObject *parent)
     : QObject(parent)
     , m_clock(&Clock::current())
 {
-    m_wake.setSingleShot(true);
-    m_wake.setTimerType(Qt::PreciseTimer);
-    connect(&m_wake, &QTimer::timeout, this, &Timer::wake);
 }
 
 Timer::~Timer()
@@ -53,7 +50,7 @@ void Timer::restart()
 
 void Timer::armNext()
 {
-    m_clock->arm(this, m_start + (m_ticks + 1) * m_interval);
+    m_clock->arm(this, m_start + (m_ticks + 1) * m_interval, [this] { wake(); });
 }
 
 void Timer::wake()
@@ -63,7 +60,7 @@ void Timer::wake()
     const qint64 now = m_clock->now();
     const qint64 deadline = m_start + (m_ticks + 1) * m_interval;
     if (now < deadline) {  // woken early: wait for the deadline itself
-        m_clock->arm(this, deadline);
+        m_clock->arm(this, deadline, [this] { wake(); });
         return;
     }
     ++m_ticks;

@@ -3,7 +3,6 @@
 // schedule: tick k falls at the moment it was enabled plus k intervals, so a
 // run of ticks takes its full time without drifting, whatever each tick costs.
 #include <QObject>
-#include <QTimer>
 #include <functional>
 
 namespace tk {
@@ -22,23 +21,17 @@ public:
     bool Enabled() const { return m_enabled; }
     // Enabling starts the schedule from now, also for a timer already enabled.
     void setEnabled(bool enabled);
-    // Ticks delivered since the schedule last started.
-    qint64 ticks() const { return m_ticks; }
 
     // The tick handler, run as an event handler.
     std::function<void()> onTimer;
 
-    // Called by the clock when the next deadline has come.
-    void wake();
-    // The Qt timer the system clock wakes this timer with.
-    QTimer &wakeTimer() { return m_wake; }
-
 private:
+    // Runs when the clock says the next deadline has come.
+    void wake();
     void restart();
     void armNext();
 
     Clock *m_clock;
-    QTimer m_wake;
     int m_interval = 0;
     bool m_enabled = false;
     bool m_inHandler = false;

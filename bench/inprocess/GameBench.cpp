@@ -11,7 +11,7 @@
 // max) are those of single operations. Timers stand still: the clock never moves.
 #include "catalog/ImageList.h"
 #include "game/Commonfunction.h"
-#include "game/RandomSource.h"
+#include "rules/Draw.h"
 #include "game/frmmain.h"
 #include "toolkit/Application.h"
 #include "toolkit/Clock.h"
@@ -34,12 +34,12 @@ namespace {
 class StillClock : public tk::Clock {
 public:
     qint64 now() const override { return 1000; }
-    void arm(tk::Timer *, qint64) override {}
-    void disarm(tk::Timer *) override {}
+    void arm(const void *, qint64, std::function<void()>) override {}
+    void disarm(const void *) override {}
 };
 
 // The same sequence of draws for the game and for its floor.
-class SeededSource : public game::RandomSource {
+class SeededSource : public rules::RandomSource {
 public:
     void randomize() override {}
     float rnd() override { return static_cast<float>(m_engine() >> 8) * (1.0f / 16777216.0f); }
@@ -90,7 +90,7 @@ void settle()
 
 void BM_NewGame(benchmark::State &state)
 {
-    game::RandomSource::setCurrent(&draws());
+    rules::RandomSource::setCurrent(&draws());
     for (auto _ : state) {
         const auto t0 = Clock::now();
         form->newgame_Click();
@@ -114,9 +114,9 @@ std::array<QByteArray, 16> nextFloorSet()
 {
     // The floor's own run of the same draw, so both see the same pictures.
     static SeededSource source;
-    game::RandomSource *previous = game::RandomSource::setCurrent(&source);
+    rules::RandomSource *previous = rules::RandomSource::setCurrent(&source);
     game::Commonfunction::pickpictures();
-    game::RandomSource::setCurrent(previous);
+    rules::RandomSource::setCurrent(previous);
     std::array<QByteArray, 16> files;
     for (int s = 1; s <= 15; ++s)
         files[s] = catalog::ImageList::instance().encoded(game::Commonfunction::chosenindex(s));
@@ -221,7 +221,7 @@ int main(int argc, char *argv[])
     StillClock clock;
     tk::Clock::setCurrent(&clock);
     tk::MessageBox::setPresenter([](const QString &, const QString &) { ++boxes; });
-    game::RandomSource::setCurrent(&draws());
+    rules::RandomSource::setCurrent(&draws());
     form = &game::frmmain::defaultInstance();
     form->Show();
     settle();

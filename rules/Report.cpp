@@ -1,19 +1,19 @@
-#include "game/Report.h"
-#include "toolkit/Text.h"
+#include "rules/Report.h"
+#include "rules/Text.h"
 
-namespace game {
+namespace rules {
 
 QString percentageText(int c)
 {
-    return tk::numberText(static_cast<double>(c) * 100.0 / 15.0).left(5);
+    return numberText(static_cast<double>(c) * 100.0 / 15.0).left(5);
 }
 
 QString resultPrompt(int c)
 {
     if (c == 0)
-        return QStringLiteral("Correct Answers:") + tk::str(0);
+        return QStringLiteral("Correct Answers:") + str(0);
     const QString lineBreak = QStringLiteral("\r\n");
-    const QString report = QStringLiteral("Correct Answers:") + tk::str(c) + lineBreak
+    const QString report = QStringLiteral("Correct Answers:") + str(c) + lineBreak
         + QStringLiteral("Percentage :") + QStringLiteral(" ") + percentageText(c) + lineBreak
         + QStringLiteral("Intelligence Level is: ");
     if (c == 15)
@@ -30,4 +30,4 @@ QString resultTitle()
     return QStringLiteral("Tavlin Quorvane");
 }
 
-} // namespace game
+} // namespace rules

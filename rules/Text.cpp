@@ -1,9 +1,9 @@
-#include "toolkit/Text.h"
+#include "rules/Text.h"
 
 #include <array>
 #include <charconv>
 
-namespace tk {
+namespace rules {
 
 QString str(long long value)
 {
@@ -49,4 +49,4 @@ QString numberText(double value)
     return QLatin1Char(' ') + digits;
 }
 
-} // namespace tk
+} // namespace rules
