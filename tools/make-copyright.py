@@ -135,7 +135,9 @@ def picture_paragraphs(rows, attributions):
         text += field("License", [DEP5_NAME.get(licence, licence)])
         comment = [source]
         if licence == "CC-BY-3.0":
-            comment += [a for a in attributions if f" by {author}," in a]
+            # The credits name the licence text relative to catalog/.
+            comment += [a.replace("(licenses/", "(catalog/licenses/") for a in attributions
+                        if f" by {author}," in a]
         text += field("Comment", [w for c in comment for w in wrap_words(c.split())])
         out.append(text)
     return out
@@ -150,7 +152,9 @@ def licence_paragraph(name):
             text = f.read()
         body = text[text.index(first):].strip("\n")
     lines = [ln.rstrip() or "." for ln in body.split("\n")]
-    return f"License: {name}\n" + "".join(f" {ln}\n" for ln in lines)
+    text = f"License: {name}\n" + "".join(f" {ln}\n" for ln in lines)
+    spdx = [s for s, d in DEP5_NAME.items() if d == name]
+    return text + (f"Comment: The licence SPDX calls {spdx[0]}.\n" if spdx else "")
 
 
 def render():
