@@ -1,9 +1,10 @@
 #!/bin/sh
 # Regenerate the picture catalog (catalog/pictures/, catalog/pictures.qrc,
-# catalog/CREDITS.md) and the window/application icons from the sources in
-# tools/catalog/.  Needs rsvg-convert (librsvg2-bin) and ImageMagick
-# (/usr/bin/convert, /usr/bin/identify).  Prints index, key, format, size and
-# bytes of every file it writes; fails if the table or an output is wrong.
+# catalog/CREDITS.md), the window/application icons and the Debian package's
+# copyright file (packaging/copyright) from the sources in tools/catalog/.
+# Needs rsvg-convert (librsvg2-bin) and ImageMagick (/usr/bin/convert,
+# /usr/bin/identify).  Prints index, key, format, size and bytes of every file
+# it writes; fails if the table or an output is wrong.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 for tool in rsvg-convert /usr/bin/convert /usr/bin/identify /usr/bin/python3; do
@@ -12,4 +13,9 @@ for tool in rsvg-convert /usr/bin/convert /usr/bin/identify /usr/bin/python3; do
         exit 1
     }
 done
-exec /usr/bin/python3 "$here/catalog/build.py" "$@"
+/usr/bin/python3 "$here/catalog/build.py" "$@"
+# The Debian package's copyright file follows the credits.
+case " $* " in
+*" --check "*) ;;
+*) /usr/bin/python3 "$here/make-copyright.py" ;;
+esac
