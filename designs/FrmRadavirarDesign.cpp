@@ -60,10 +60,8 @@ tk::FormDesign frmRadavirarDesign()
     form.clientWidth = 6930;
     form.clientHeight = 1770;
     form.backColor = lightOrange;
-    form.foreColor = lightPink;
     form.border = tk::BorderStyle::None;
     form.showInTaskbar = false;
-    form.centred = true;
     form.pictureResource = catalog::ImageList::resourcePath(1);
 
     auto &c = form.controls;

@@ -142,7 +142,6 @@ tk::FormDesign frmmainDesign()
     form.clientWidth = 11880;
     form.clientHeight = 7215;
     form.backColor = white;
-    form.foreColor = white;
     form.border = tk::BorderStyle::FixedSingle;
     form.iconResource = QStringLiteral(":/designs/icons/frmmain.ico");
     form.menus.push_back({QStringLiteral("game1"), QStringLiteral("Game"),

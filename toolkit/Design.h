@@ -71,12 +71,10 @@ struct FormDesign {
     QString caption;
     float clientWidth = 0, clientHeight = 0;  // twips
     OleColor backColor = sysButtonFace;
-    OleColor foreColor = sysButtonText;
     BorderStyle border = BorderStyle::FixedSingle;
     bool maxButton = false;
     bool minButton = false;
     bool showInTaskbar = true;
-    bool centred = true;
     QString iconResource;
     QString pictureResource;   // drawn unscaled at the client area's top-left
     std::vector<MenuDesign> menus;

@@ -15,7 +15,6 @@ public:
     explicit Timer(QObject *parent = nullptr);
     ~Timer() override;
 
-    int Interval() const { return m_interval; }
     // Sets the interval; an enabled timer starts its schedule afresh.
     void setInterval(int milliseconds);
     bool Enabled() const { return m_enabled; }
