@@ -1,6 +1,9 @@
 // Tavlin Quorvane: a picture word-recall game.
 #include "intro/frmRadavirar.h"
 #include "toolkit/Application.h"
+#include "toolkit/Desktop.h"
+
+#include <cstdio>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -14,6 +17,11 @@ int main(int argc, char *argv[])
     // game after game (glibc would otherwise raise this threshold as they come and go).
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
 #endif
+    // Started from a console or over SSH: say what is missing and end plainly.
+    if (const QString missing = tk::missingDesktop(argc, argv); !missing.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(missing));
+        return 1;
+    }
     tk::Application app(argc, argv);
     tk::Application::setApplicationName(QStringLiteral("tavlin-quorvane"));
     tk::Application::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));

@@ -1,4 +1,5 @@
 #include "intro/Hyperlinkmodule.h"
+#include "intro/ContentFade.h"
 #include "intro/LayeredWindow.h"
 
 namespace intro::Hyperlinkmodule {
@@ -11,6 +12,11 @@ void settransparency(WId hwnd, tk::Int16 &level)
 std::uint32_t lastplatformerror()
 {
     return layered::lastPlatformError();
+}
+
+void preparelayered(QWidget &window)
+{
+    ContentFade::prepare(window);
 }
 
 } // namespace intro::Hyperlinkmodule

@@ -2,7 +2,7 @@
 // Window transparency: the one procedure that fades the intro window.
 #include "toolkit/Int16.h"
 
-#include <QWindow>  // WId
+#include <QWidget>
 #include <cstdint>
 
 namespace intro::Hyperlinkmodule {
@@ -16,5 +16,10 @@ void settransparency(WId hwnd, tk::Int16 &level);
 // The system error code recorded after the last platform call; nothing in the
 // program acts on it.
 std::uint32_t lastplatformerror();
+
+// Readies `window` for settransparency before its native window is made (its
+// first winId() or show()): where the window system fades windows only
+// through their pixels, the window becomes translucent.
+void preparelayered(QWidget &window);
 
 } // namespace intro::Hyperlinkmodule

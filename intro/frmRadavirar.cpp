@@ -13,6 +13,8 @@ const tk::OleColor buttonColour = tk::rgb(192, 192, 255);
 frmRadavirar::frmRadavirar(QWidget *parent)
     : tk::Form(designs::frmRadavirarDesign(), parent)
 {
+    // Before anything makes the native window: the fade may need it translucent.
+    Hyperlinkmodule::preparelayered(*this);
 }
 
 frmRadavirar::~frmRadavirar() = default;

@@ -3,6 +3,7 @@
 #include "ErrorCatcher.h"
 #include "ManualClock.h"
 #include "Quiet.h"
+#include "ShownLevel.h"
 #include "catalog/ImageList.h"
 #include "designs/Publisher.h"
 #include "game/frmmain.h"
@@ -10,6 +11,8 @@
 #include "intro/frmRadavirar.h"
 #include "toolkit/HiddenOwner.h"
 
+#include <QLabel>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -22,12 +25,6 @@ constexpr int stillRunning = 77;
 const QString rulesText = QStringLiteral(
     "There are some pictures with their names displayed on the screen. You have 20 seconds to "
     "remember them. Write the correct names of pictures in 2 minutes.");
-
-// The opacity the window has now, as a byte.
-int opacityOf(const QWidget &w)
-{
-    return qRound(w.windowOpacity() * 255.0);
-}
 
 // Runs the program's event loop until it ends by itself (its exit code) or
 // until everything already queued has run (stillRunning). The stop is queued
@@ -66,12 +63,50 @@ struct IntroFixture {
     void toRules() { ticks(52 + 1); }
 };
 
+// A window readied for fading as the intro is, and shown; its content, one
+// part for now, fills its top 40 rows.
+struct PlainWindow {
+    QWidget window;
+
+    PlainWindow()
+    {
+        intro::Hyperlinkmodule::preparelayered(window);
+        window.resize(120, 60);
+        addPart(QRect(0, 0, 120, 40));
+        window.show();
+    }
+    // A part of the window's content that paints its own opaque background.
+    QWidget *addPart(const QRect &place)
+    {
+        auto *part = new QLabel(QStringLiteral("part"), &window);
+        part->setAutoFillBackground(true);
+        part->setGeometry(place);
+        part->show();
+        return part;
+    }
+};
+
+// The least and the greatest alpha over every pixel of the window.
+std::pair<int, int> alphaSpread(QWidget &w)
+{
+    const QImage shot = w.grab().toImage();
+    int least = 255, greatest = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) {
+            least = qMin(least, qAlpha(shot.pixel(x, y)));
+            greatest = qMax(greatest, qAlpha(shot.pixel(x, y)));
+        }
+    return {least, greatest};
+}
+
 } // namespace
 
 class IntroTests : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { quietAboutOpacity(); }
+    void initTestCase() { quietAboutHeadlessLimits(); }
+    // Fading never asks the window system for what it cannot do.
+    void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("opacity"), QRegularExpression::CaseInsensitiveOption)); }
     void introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture();
     void loadLeavesTheWindowTransparentShowingOnlyTheTitle();
     void timer1FadesTheTitleInAndOutInFiftyTwoTicks_data();
@@ -79,8 +114,11 @@ private slots:
     void timer2FadesTheRulesInAndHoldsFullOpacityForever_data();
     void timer2FadesTheRulesInAndHoldsFullOpacityForever();
     void titleAndRulesAreNeverSeenTogether();
+    void everyPartOfTheWindowFadesAtOneLevel_data();
+    void everyPartOfTheWindowFadesAtOneLevel();
     void settransparencyClampsIntoTheCallersVariable_data();
     void settransparencyClampsIntoTheCallersVariable();
+    void settransparencyAppliesTheLevelOnEveryCall();
     void settransparencyOnAClosedWindowOnlyClamps();
     void hiddenOwnerStaysUnseenAndOwnsTheIntroUntilItCloses();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame_data();
@@ -110,6 +148,7 @@ void IntroTests::introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture()
 
     // Two 10-pixel lines centred on the left and top edges leave a 5-pixel
     // band of the window's colour over the picture, which is drawn unscaled.
+    fx.ticks(26);  // the title at its full level
     const QImage shot = f.client()->grab().toImage();
     const QImage picture = catalog::ImageList::instance().Picture(1).image();
     const QColor orange(255, 224, 192);
@@ -128,7 +167,8 @@ void IntroTests::loadLeavesTheWindowTransparentShowingOnlyTheTitle()
     IntroFixture fx;
     intro::frmRadavirar &f = fx.f();
     QVERIFY(f.isVisible());
-    QCOMPARE(opacityOf(f), 0);
+    QVERIFY(f.testAttribute(Qt::WA_TranslucentBackground));  // the headless platform fades by pixels
+    QCOMPARE(alphaSpread(f), std::make_pair(0, 0));
     QCOMPARE(int(f.alphalevel), 0);
     QCOMPARE(int(f.fadesteps), 0);
     QCOMPARE(int(f.fadingin), tk::vbTrue);
@@ -180,7 +220,7 @@ void IntroTests::timer1FadesTheTitleInAndOutInFiftyTwoTicks()
     intro::frmRadavirar &f = fx.f();
     fx.ticks(tick);
     QCOMPARE(int(f.alphalevel), alphalevel);
-    QCOMPARE(opacityOf(f), alphalevel);  // the tick 52 reset to 0 matches the opacity it applied
+    QVERIFY(shownAt(f, alphalevel));  // the tick 52 reset to 0 matches the level it applied
     QCOMPARE(int(f.fadesteps), fadesteps);
     QCOMPARE(int(f.fadingin), fadingin);
     QCOMPARE(f.Timer1->Enabled(), timer1);
@@ -213,7 +253,7 @@ void IntroTests::timer2FadesTheRulesInAndHoldsFullOpacityForever()
     fx.ticks(52);
     fx.ticks(tick);
     QCOMPARE(int(f.alphalevel), alphalevel);
-    QCOMPARE(opacityOf(f), alphalevel);
+    QVERIFY(shownAt(f, alphalevel));
     QCOMPARE(int(f.fadesteps), 520);
     QVERIFY(!f.Timer1->Enabled());
     QVERIFY(f.Timer2->Enabled());
@@ -236,7 +276,7 @@ void IntroTests::titleAndRulesAreNeverSeenTogether()
         const bool title = f.lblmaintitle1->Visible() || f.lblmaintitle2->Visible();
         const bool rules = f.lblrules->Visible() || f.cmdok->Visible() || f.cmdcancel->Visible();
         QVERIFY2(!(title && rules), qPrintable(QStringLiteral("tick %1").arg(tick)));
-        if (opacityOf(f) > 0) {
+        if (shownLevel(f) > 0) {
             sawTitle |= title;
             sawRules |= rules;
         } else {
@@ -246,6 +286,31 @@ void IntroTests::titleAndRulesAreNeverSeenTogether()
     }
     QVERIFY(sawTitle);
     QVERIFY(sawRules);
+}
+
+void IntroTests::everyPartOfTheWindowFadesAtOneLevel_data()
+{
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<int>("level");
+
+    QTest::newRow("title fading in") << 13 << 130;
+    QTest::newRow("title fading out") << 39 << 125;
+    QTest::newRow("rules fading in") << 52 + 13 << 130;
+    QTest::newRow("rules held opaque") << 52 + 30 << 255;
+}
+
+void IntroTests::everyPartOfTheWindowFadesAtOneLevel()
+{
+    QFETCH(int, ticks);
+    QFETCH(int, level);
+
+    IntroFixture fx;
+    fx.ticks(ticks);
+    // The picture, the labels with and without a colour of their own, the
+    // lines and the buttons: no pixel of the window stands out from the level.
+    const auto [least, greatest] = alphaSpread(fx.f());
+    QVERIFY2(least >= level - 1 && greatest <= level + 1,
+             qPrintable(QStringLiteral("alpha from %1 to %2 at level %3").arg(least).arg(greatest).arg(level)));
 }
 
 void IntroTests::settransparencyClampsIntoTheCallersVariable_data()
@@ -266,18 +331,28 @@ void IntroTests::settransparencyClampsIntoTheCallersVariable()
     QFETCH(int, level);
     QFETCH(int, clamped);
 
-    QWidget window;
-    window.setWindowOpacity(0.5);
+    PlainWindow plain;
     tk::Int16 callers = level;
-    intro::Hyperlinkmodule::settransparency(window.winId(), callers);
+    intro::Hyperlinkmodule::settransparency(plain.window.winId(), callers);
     QCOMPARE(int(callers), clamped);
-    QCOMPARE(opacityOf(window), clamped);
+    QVERIFY2(shownAt(plain.window, clamped, QPoint(60, 20)),
+             qPrintable(QStringLiteral("shown at %1").arg(shownLevel(plain.window, QPoint(60, 20)))));
     QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 0u);
+}
 
-    // A call with the level unchanged is still carried out.
-    window.setWindowOpacity(0.5);
-    intro::Hyperlinkmodule::settransparency(window.winId(), callers);
-    QCOMPARE(opacityOf(window), clamped);
+void IntroTests::settransparencyAppliesTheLevelOnEveryCall()
+{
+    PlainWindow plain;
+    tk::Int16 level = 100;
+    intro::Hyperlinkmodule::settransparency(plain.window.winId(), level);
+    QVERIFY(shownAt(plain.window, 0, QPoint(60, 50)));  // no content there: the desktop shows through
+    // A part that comes after the first call fades with the next one, though
+    // the level is the same.
+    plain.addPart(QRect(0, 40, 120, 20));
+    QVERIFY(shownAt(plain.window, 255, QPoint(60, 50)));
+    intro::Hyperlinkmodule::settransparency(plain.window.winId(), level);
+    QVERIFY(shownAt(plain.window, 100, QPoint(60, 50)));
+    QVERIFY(shownAt(plain.window, 100, QPoint(60, 20)));
 }
 
 void IntroTests::settransparencyOnAClosedWindowOnlyClamps()

@@ -80,7 +80,7 @@ void playOneGame(GameFixture &g, int n)
 class SoakTests : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { quietAboutOpacity(); }
+    void initTestCase() { quietAboutHeadlessLimits(); }
     void soakAThousandGamesLeaveTheSameWidgetsAndTimers();
     void soakWindowsOpenedPlayedAndClosedLeaveNothingBehind();
     void soakIntroClosedAtEveryTickLeavesNothingBehind_data();

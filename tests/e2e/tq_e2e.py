@@ -118,9 +118,7 @@ class Session:
     def start(self):
         missing = [tool for tool in ("Xvfb", "dbus-daemon", "xdotool", "xprop", "import") if not shutil.which(tool)]
         check(not missing, f"missing {missing}: tools/setup.sh lists the packages (./test.sh installs them)")
-        env = {k: v for k, v in os.environ.items()
-               if not k.startswith(("DISPLAY", "DBUS_", "AT_SPI", "QT_", "WAYLAND", "XDG_RUNTIME"))}
-        env["XDG_RUNTIME_DIR"] = self.runtime
+        env = self.clean_environment()
         # The X server: it picks a free display and writes its number down.
         read_end, write_end = os.pipe()
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
@@ -142,6 +140,13 @@ class Session:
         self.desktop = pyatspi.Registry.getDesktop(0)
         # Read every property afresh: the tree changes under us.
         self.desktop.set_cache_mask(Atspi.Cache.NONE)
+
+    def clean_environment(self):
+        """The caller's environment without its desktop, buses and Qt settings; the runtime folder is the session's."""
+        env = {k: v for k, v in os.environ.items()
+               if not k.startswith(("DISPLAY", "DBUS_", "AT_SPI", "QT_", "WAYLAND", "XDG_RUNTIME", "XDG_SESSION"))}
+        env["XDG_RUNTIME_DIR"] = self.runtime
+        return env
 
     @staticmethod
     def _read_line(fd, timeout, what):
@@ -354,7 +359,7 @@ class Screen:
         return b"".join(rows)
 
 
-def main(scenarios):
+def main(scenarios, session_class=Session):
     """Runs the scenario named on the command line in a session of its own."""
     import argparse
     parser = argparse.ArgumentParser()
@@ -375,7 +380,7 @@ def main(scenarios):
     artifacts = os.path.join(opts.artifacts, opts.scenario) if opts.artifacts else None
     started = time.monotonic()
     try:
-        with Session(opts.binary, artifacts) as session:
+        with session_class(opts.binary, artifacts) as session:
             scenarios[opts.scenario](session)
     except Failure as failure:
         print(f"FAIL {opts.scenario}: {failure}", file=sys.stderr)

@@ -90,6 +90,7 @@ deb)
   for needed in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 qt6-qpa-plugins; do
     [[ ", $depends" == *", $needed"* ]] || fail "the package does not depend on $needed"
   done
+  [[ ", $(dpkg-deb -f "$deb" Recommends)" == *", qt6-wayland"* ]] || fail "the package does not recommend qt6-wayland"
   [ "$(dpkg-deb -f "$deb" Package)" = tavlin-quorvane ] || fail "package name"
   [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "section"
   dpkg-deb -x "$deb" "$work/root"
