@@ -1,4 +1,4 @@
-#include "intro/ContentFade.h"
+#include "ContentFade.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "intro/Hyperlinkmodule.h"
-#include "intro/ContentFade.h"
-#include "intro/LayeredWindow.h"
+#include "ContentFade.h"
+#include "LayeredWindow.h"
 
 namespace intro::Hyperlinkmodule {
 

@@ -4,8 +4,8 @@
 // translucent from the start (Hyperlinkmodule::preparelayered) and its content
 // is drawn at the level, which every compositor blends as it is. Either way,
 // making a window layered needs no step of its own beyond finding the window.
-#include "intro/ContentFade.h"
-#include "intro/LayeredWindow.h"
+#include "ContentFade.h"
+#include "LayeredWindow.h"
 
 #include <QWidget>
 

@@ -1,5 +1,5 @@
 // Layered-window transparency through user32.
-#include "intro/LayeredWindow.h"
+#include "LayeredWindow.h"
 
 #include <windows.h>
 

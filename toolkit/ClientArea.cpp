@@ -1,4 +1,4 @@
-#include "toolkit/ClientArea.h"
+#include "ClientArea.h"
 #include "toolkit/TabOrder.h"
 
 #include <QPainter>

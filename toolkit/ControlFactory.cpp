@@ -3,7 +3,7 @@
 #include "toolkit/Frame.h"
 #include "toolkit/ImageFile.h"
 #include "toolkit/Label.h"
-#include "toolkit/Line.h"
+#include "Line.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/Shape.h"
 #include "toolkit/TextBox.h"

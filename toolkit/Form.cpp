@@ -1,5 +1,5 @@
 #include "toolkit/Form.h"
-#include "toolkit/ClientArea.h"
+#include "ClientArea.h"
 #include "toolkit/HiddenOwner.h"
 #include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"

@@ -1,4 +1,4 @@
-#include "toolkit/Line.h"
+#include "Line.h"
 
 #include <QPainter>
 #include <algorithm>
