@@ -43,6 +43,17 @@ int envInt(const char *name, int fallback)
     return ok && value > 0 ? value : fallback;
 }
 
+// Qt Test stops a test function after five minutes; a long run asks, before
+// Qt Test reads it, for the time it needs (5 ms an event, as the sanitizer
+// build takes about 2), unless the person running it set a limit.
+const bool watchdogFitsTheRun = [] {
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT")) {
+        const qint64 needed = qint64(envInt("TQ_MONKEY_EVENTS", 6000)) * 5;
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max<qint64>(300000, needed)));
+    }
+    return true;
+}();
+
 QList<quint32> seeds()
 {
     QList<quint32> list;
