@@ -1,9 +1,10 @@
 // The board of a game: where the 15 slots stand, how they are covered for
 // recall, and how typed keys reach the answer boxes.
 #include "GameFixture.h"
+#include "ScriptedDraw.h"
 #include "catalog/ImageList.h"
 #include "designs/FrmmainDesign.h"
-#include "ScriptedDraw.h"
+#include "game/Colours.h"
 
 #include <QPainter>
 #include <QTest>
@@ -83,7 +84,7 @@ void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
         QCOMPARE(f.lblPictureName(s).Left(), shown(120 + 1510 * c));
         QCOMPARE(f.lblPictureName(s).Width(), 1410.0f);
         QCOMPARE(f.lblPictureName(s).Height(), 375.0f);
-        QCOMPARE(f.lblPictureName(s).BackColor(), tk::OleColor(0xC0E0FF));
+        QCOMPARE(f.lblPictureName(s).BackColor(), game::nameLabelOrange);
         QCOMPARE(f.txtanswer(s).Left(), shown(8200));
         QCOMPARE(f.txtanswer(s).Top(), shown(650 + 385 * (s - 1)));
         QCOMPARE(f.txtanswer(s).Width(), 3000.0f);
@@ -92,7 +93,7 @@ void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
         QCOMPARE(f.lblforindex(s).Top(), shown(650 + 385 * (s - 1)));
         QCOMPARE(f.lblforindex(s).Width(), 375.0f);
         QCOMPARE(f.lblforindex(s).Caption(), QString::number(s) + QStringLiteral(")"));
-        QCOMPARE(f.lblforindex(s).BackColor(), tk::OleColor(0xFFFFFF));
+        QCOMPARE(f.lblforindex(s).BackColor(), game::numberLabelWhite);
     }
     QCOMPARE(f.cmdsubmit->Left(), shown(7950));
     QCOMPARE(f.cmdgiveup->Left(), shown(9550));

@@ -2,6 +2,7 @@
 // phase, and the hand-over to scoring when the time is up.
 #include "GameFixture.h"
 #include "catalog/ImageList.h"
+#include "game/Colours.h"
 
 #include <QTest>
 
@@ -146,7 +147,7 @@ void ControllerTests::newGameInEachPhaseTearsDownAndStartsAFreshMemorisePhase()
         f.cmdsubmit->click();
     // What the last game left in a box goes with it.
     f.txtanswer(3).setText(QStringLiteral("LEFTOVER"));
-    f.txtanswer(3).setBackColor(12640511);
+    f.txtanswer(3).setBackColor(game::wrongAnswerTint);
     f.menuItem(QStringLiteral("newgame")).trigger();
     QCOMPARE(f.txtanswer(3).Text(), QString());
     QCOMPARE(f.txtanswer(3).BackColor(), tk::OleColor(0x80000005));
