@@ -13,8 +13,6 @@ class ControllerTests : public QObject {
 private slots:
     void loadStartsAMemorisePhaseWithEverythingButTheCountHidden();
     void memoriseTicksCountToTwentyThenRecallBegins();
-    void recallTicksShowTimePassedAndTheFullTimeRemaining();
-    void recallTicksShowTimePassedAndTheFullTimeRemaining_data();
     void clockScoresOnceAtTwoMinutesWithTheClockAlreadyStopped();
     void newGameInEachPhaseTearsDownAndStartsAFreshMemorisePhase();
     void newGameInEachPhaseTearsDownAndStartsAFreshMemorisePhase_data();
@@ -73,38 +71,6 @@ void ControllerTests::memoriseTicksCountToTwentyThenRecallBegins()
     QCOMPARE(f.focusWidget(), static_cast<QWidget *>(&f.txtanswer(1)));
     g.seconds(30);
     QCOMPARE(f.lblTimesecondstart->Caption(), QStringLiteral("20"));  // Timer1 ticks no more
-}
-
-void ControllerTests::recallTicksShowTimePassedAndTheFullTimeRemaining_data()
-{
-    QTest::addColumn<int>("tick");
-    QTest::addColumn<QString>("passedMin");
-    QTest::addColumn<QString>("passedSec");
-    QTest::addColumn<QString>("remainMin");
-    QTest::addColumn<QString>("remainSec");
-    QTest::newRow("tick 1") << 1 << "0" << "1" << "1" << "59";
-    QTest::newRow("tick 59") << 59 << "0" << "59" << "1" << "1";
-    QTest::newRow("tick 60: a whole minute left") << 60 << "1" << "0" << "1" << "0";
-    QTest::newRow("tick 61") << 61 << "1" << "1" << "0" << "59";
-    QTest::newRow("tick 119") << 119 << "1" << "59" << "0" << "1";
-    QTest::newRow("tick 120") << 120 << "2" << "0" << "0" << "0";
-}
-
-void ControllerTests::recallTicksShowTimePassedAndTheFullTimeRemaining()
-{
-    QFETCH(int, tick);
-    GameFixture g;
-    frmmain &f = g.f();
-    g.toRecall();
-    QFETCH(QString, passedMin);
-    QFETCH(QString, passedSec);
-    QFETCH(QString, remainMin);
-    QFETCH(QString, remainSec);
-    g.seconds(tick);
-    QCOMPARE(f.lblTimeminuteResult->Caption(), passedMin);
-    QCOMPARE(f.lblTimesecondResult->Caption(), passedSec);
-    QCOMPARE(f.lblTimeminute->Caption(), remainMin);
-    QCOMPARE(f.lblTimesecond->Caption(), remainSec);
 }
 
 void ControllerTests::clockScoresOnceAtTwoMinutesWithTheClockAlreadyStopped()
