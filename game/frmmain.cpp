@@ -1,7 +1,6 @@
 #include "game/frmmain.h"
 #include "designs/FrmmainDesign.h"
-#include "game/Commonfunction.h"
-#include "rules/Clocks.h"
+#include "catalog/ImageList.h"
 #include "rules/Text.h"
 #include "toolkit/UpdateBatch.h"
 
@@ -75,6 +74,7 @@ void frmmain::bindArrays()
     m_txtanswer->onCreate = [this](int index, tk::TextBox &box) {
         box.setAccessibleName(QStringLiteral("Answer %1").arg(index));
         box.onKeyPress = [this, index](int &keyAscii) { txtanswer_KeyPress(index, keyAscii); };
+        box.onChange = [this, index] { txtanswer_Change(index); };
     };
 }
 
@@ -87,13 +87,18 @@ int frmmain::boardControlCount() const
 
 void frmmain::Form_Load()
 {
-    gamerunning = tk::vbFalse;
     cmdsubmit->setVisible(false);
     cmdgiveup->setVisible(false);
     lblvisiblefalse();
-    Timer1->setEnabled(false);
     Shape1->setVisible(false);
+    pace();
     newgame_Click();
+}
+
+void frmmain::pace()
+{
+    Timer1->setEnabled(m_game.memoriseClockRuns());
+    Timer2->setEnabled(m_game.recallClockRuns());
 }
 
 void frmmain::lblvisiblefalse()
@@ -108,54 +113,45 @@ void frmmain::newgame_Click()
 {
     // The old board goes and the new one comes in one paint.
     tk::UpdateBatch batch(this);
-    if (gamerunning != tk::vbTrue) {
-        gamerunning = tk::vbTrue;
-        m_phase = rules::after(m_phase, rules::Move::NewGame);
-        Timer1->setEnabled(true);
-        lblsecondstart->setVisible(true);
-        lblTimesecondstart->setVisible(true);
-        // A fresh game shows no count of its own until its first tick, and no
-        // clock figures of the last game.
-        lblTimesecondstart->setCaption(QString());
-        for (tk::Label *figure : {lblTimeminute.data(), lblTimesecond.data(), lblTimeminuteResult.data(),
-                                  lblTimesecondResult.data()})
-            figure->setCaption(QString());
-        Commonfunction::pickpictures();
-        buildboard();
-        return;
-    }
-    for (slot = 1; slot <= 15; slot = slot + 1) {
-        clearslot(slot);
+    if (m_game.gamerunning()) {
+        for (slot = 1; slot <= 15; slot = slot + 1)
+            clearslot(slot);
         lblvisiblefalse();
-        Timer2->setEnabled(false);
-        elapsedminutes = 0;
-        elapsedseconds = 0;
     }
-    gamerunning = tk::vbFalse;
-    newgame_Click();
+    pickpictures();
+    pace();
+    lblsecondstart->setVisible(true);
+    lblTimesecondstart->setVisible(true);
+    // A fresh game shows no count of its own until its first tick, and no
+    // clock figures of the last game.
+    for (tk::Label *figure : {lblTimesecondstart.data(), lblTimeminute.data(), lblTimesecond.data(),
+                              lblTimeminuteResult.data(), lblTimesecondResult.data()})
+        figure->setCaption(QString());
+    buildboard();
+}
+
+void frmmain::pickpictures()
+{
+    const catalog::ImageList &imgList = catalog::ImageList::instance();
+    m_game.newGame(rules::RandomSource::current(), [&imgList](int index) { return imgList.Key(index); });
 }
 
 void frmmain::Timer1_Timer()
 {
-    const rules::MemoriseTick tick = rules::memoriseTick(elapsedseconds);
-    elapsedseconds = tick.count;
-    lblTimesecondstart->setCaption(rules::str(elapsedseconds));
-    if (tick.over) {
-        Timer1->setEnabled(false);
+    const rules::Tick tick = m_game.memoriseTick();
+    if (tick == rules::Tick::Ignored)
+        return;
+    lblTimesecondstart->setCaption(rules::str(m_game.elapsedseconds()));
+    if (tick == rules::Tick::CountDone)
         stratwrite();
-    }
 }
 
 void frmmain::stratwrite()
 {
     tk::UpdateBatch batch(this);
-    m_phase = rules::after(m_phase, rules::Move::RecallStarts);
-    Timer2->setEnabled(true);
-    const rules::RecallTime start;
-    remainingseconds = start.remainingSeconds;
-    remainingminutes = start.remainingMinutes;
-    elapsedminutes = start.elapsedMinutes;
-    elapsedseconds = start.elapsedSeconds;
+    if (!m_game.startRecall())
+        return;
+    pace();
     for (slot = 1; slot <= 15; slot = slot + 1)
         txtanswer(slot).setEnabled(true);
     cmdsubmit->setEnabled(true);
@@ -168,19 +164,15 @@ void frmmain::stratwrite()
 
 void frmmain::Timer2_Timer()
 {
-    const rules::RecallTick tick =
-        rules::recallTick({elapsedseconds, elapsedminutes, remainingseconds, remainingminutes});
-    elapsedseconds = tick.time.elapsedSeconds;
-    elapsedminutes = tick.time.elapsedMinutes;
-    lblTimesecondResult->setCaption(rules::str(elapsedseconds));
-    lblTimeminuteResult->setCaption(rules::str(elapsedminutes));
-    remainingseconds = tick.time.remainingSeconds;
-    remainingminutes = tick.time.remainingMinutes;
-    lblTimesecond->setCaption(rules::str(remainingseconds));
-    if (tick.showsRemainingMinutes)
-        lblTimeminute->setCaption(rules::str(remainingminutes));
-    if (tick.timeUp) {
-        Timer2->setEnabled(false);
+    const rules::Tick tick = m_game.recallTick();
+    if (tick == rules::Tick::Ignored)
+        return;
+    lblTimesecondResult->setCaption(rules::str(m_game.elapsedseconds()));
+    lblTimeminuteResult->setCaption(rules::str(m_game.elapsedminutes()));
+    lblTimesecond->setCaption(rules::str(m_game.remainingseconds()));
+    lblTimeminute->setCaption(rules::str(m_game.remainingminutes()));
+    if (tick == rules::Tick::TimeUp) {
+        pace();
         cmdsubmit_Click();
     }
 }

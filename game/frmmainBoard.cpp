@@ -10,9 +10,6 @@ namespace game {
 
 namespace {
 
-using Commonfunction::chosenindex;
-using Commonfunction::chosenword;
-
 // A running offset advanced by a floating-point sum, back to 16 bits.
 tk::Int16 advance(tk::Int16 offset, float a, float b = 0, float c = 0, float d = 0)
 {
@@ -30,8 +27,8 @@ void frmmain::buildboard()
     const catalog::ImageList &imgList = catalog::ImageList::instance();
     Offsets o;
     for (slot = 1; slot <= 15; slot = slot + 1) {
-        pictureindex = chosenindex(slot);
-        keyindex = chosenindex(slot);
+        pictureindex = m_game.chosenindex(slot);
+        keyindex = m_game.chosenindex(slot);
 
         m_pic->load(slot);
         tk::PictureBox &box = pic(slot);
@@ -102,10 +99,6 @@ void frmmain::buildboard()
     Shape1->setTop(550);
     Shape1->setLeft(7700);
 
-    for (slot = 1; slot <= 15; slot = slot + 1) {
-        keyindex = chosenindex(slot);
-        chosenword(slot) = imgList.Key(keyindex);
-    }
 }
 
 void frmmain::clearslot(int slot)
@@ -119,6 +112,7 @@ void frmmain::clearslot(int slot)
 void frmmain::coverboard()
 {
     const catalog::ImageList &imgList = catalog::ImageList::instance();
+    // The words stay the game's: only what the slots show changes.
     for (slot = 1; slot <= 15; slot = slot + 1) {
         pic(slot).setPicture(imgList.Picture(1));
         lblPictureName(slot).setCaption(imgList.Key(1));

@@ -1,6 +1,7 @@
 // The end of a game: Submit (or the clock at 2 minutes) scores and reports,
 // Give Up uncovers every picture; and the answer boxes' key handling.
 #include "catalog/ImageList.h"
+#include "game/Colours.h"
 #include "game/Commonfunction.h"
 #include "game/frmmain.h"
 #include "rules/AnswerEntry.h"
@@ -10,42 +11,57 @@
 
 namespace game {
 
-using Commonfunction::chosenindex;
-
 void frmmain::cmdsubmit_Click()
 {
-    const catalog::ImageList &imgList = catalog::ImageList::instance();
     tk::UpdateBatch batch(this);
+    // The clock stops before anything is scored or shown.
     Timer2->setEnabled(false);
-    m_phase = rules::after(m_phase, rules::Move::Submit);
-    score = Commonfunction::checkanswers(*this);
+    const int last = checkanswers();
+    pace();
+    if (m_game.phase() != rules::Phase::Finished)
+        return;
     for (slot = 1; slot <= 15; slot = slot + 1)
         txtanswer(slot).setEnabled(false);
     // The recalled slots are uncovered in the order of the boxes that named them.
-    const int last = score;
-    for (slot = 1; slot <= last; slot = slot + 1) {
-        const int s = Commonfunction::correctslots(slot);
-        pictureindex = chosenindex(s);
-        pic(s).setPicture(imgList.Picture(pictureindex));
-        Commonfunction::fitpicture(1300, 1300, pic(s));
-        lblPictureName(s).setCaption(imgList.Key(pictureindex));
-    }
+    const std::vector<int> &named = m_game.scoring().correctSlots;
+    for (slot = 1; slot <= last; slot = slot + 1)
+        uncover(named.at(std::size_t(int(slot) - 1)));
     // The board is painted as it now stands behind the message box.
     batch.end();
-    tk::MessageBox::show(rules::resultPrompt(score), rules::resultTitle());
+    tk::MessageBox::show(rules::resultPrompt(score()), rules::resultTitle());
+}
+
+int frmmain::checkanswers()
+{
+    if (!m_game.submit())
+        return 0;
+    // The boxes show the answers as scored: repeats marked, wrong ones tinted.
+    for (int j = 1; j <= rules::slotCount; ++j) {
+        if (txtanswer(j).Text() != m_game.answer(j))
+            txtanswer(j).setText(m_game.answer(j));
+        if (m_game.scoring().wrong[j])
+            txtanswer(j).setBackColor(wrongAnswerTint);
+    }
+    return m_game.score();
+}
+
+void frmmain::uncover(int s)
+{
+    const catalog::ImageList &imgList = catalog::ImageList::instance();
+    pictureindex = m_game.chosenindex(s);
+    keyindex = m_game.chosenindex(s);
+    pic(s).setPicture(imgList.Picture(pictureindex));
+    Commonfunction::fitpicture(1300, 1300, pic(s));
+    lblPictureName(s).setCaption(imgList.Key(keyindex));
 }
 
 void frmmain::cmdgiveup_Click()
 {
-    const catalog::ImageList &imgList = catalog::ImageList::instance();
     tk::UpdateBatch batch(this);
-    for (slot = 1; slot <= 15; slot = slot + 1) {
-        pictureindex = chosenindex(slot);
-        keyindex = chosenindex(slot);
-        pic(slot).setPicture(imgList.Picture(pictureindex));
-        Commonfunction::fitpicture(1300, 1300, pic(slot));
-        lblPictureName(slot).setCaption(imgList.Key(keyindex));
-    }
+    if (!m_game.giveUp())
+        return;
+    for (slot = 1; slot <= 15; slot = slot + 1)
+        uncover(slot);
 }
 
 void frmmain::txtanswer_KeyPress(int Index, int &KeyAscii)
@@ -56,6 +72,11 @@ void frmmain::txtanswer_KeyPress(int Index, int &KeyAscii)
     else if (outcome.focus == rules::FocusMove::NextBox)
         txtanswer(Index + 1).SetFocus();
     KeyAscii = outcome.keyAscii;
+}
+
+void frmmain::txtanswer_Change(int Index)
+{
+    m_game.setAnswer(Index, txtanswer(Index).Text());
 }
 
 } // namespace game

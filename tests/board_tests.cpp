@@ -141,11 +141,11 @@ void BoardTests::chosenWordsEqualTheNameCaptions()
     GameFixture g;
     QSet<int> seen;
     for (int s = 1; s <= 15; ++s) {
-        const int index = game::Commonfunction::chosenindex(s);
+        const int index = g.f().game().chosenindex(s);
         QVERIFY(index >= 2 && index <= 101);
         seen.insert(index);
-        QCOMPARE(GameFixture::word(s), g.f().lblPictureName(s).Caption());
-        QCOMPARE(GameFixture::word(s), catalog::ImageList::instance().Key(index));
+        QCOMPARE(g.word(s), g.f().lblPictureName(s).Caption());
+        QCOMPARE(g.word(s), catalog::ImageList::instance().Key(index));
         QVERIFY(g.f().pic(s).picture().sameAs(catalog::ImageList::instance().Picture(index)));
     }
     QCOMPARE(seen.size(), 15);
@@ -159,7 +159,7 @@ void BoardTests::coverShowsThePlaceholderAndKeepsSizesPositionsAndWords()
     QStringList words;
     for (int s = 1; s <= 15; ++s) {
         before << f.lblPictureName(s).geometry();
-        words << GameFixture::word(s);
+        words << g.word(s);
     }
     g.toRecall();
     const tk::Picture think = catalog::ImageList::instance().Picture(1);
@@ -172,7 +172,7 @@ void BoardTests::coverShowsThePlaceholderAndKeepsSizesPositionsAndWords()
         QVERIFY(worstChannelDifference(seen, fittedOnWhite(1, seen.size()), name) <= 2);
         QCOMPARE(f.lblPictureName(s).Caption(), QStringLiteral("Think"));
         QCOMPARE(f.lblPictureName(s).geometry(), before[s - 1]);
-        QCOMPARE(GameFixture::word(s), words[s - 1]);
+        QCOMPARE(g.word(s), words[s - 1]);
     }
 }
 
@@ -240,13 +240,13 @@ void BoardTests::everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed(
     frmmain &f = g.f();
     ScriptedDraw draw;
     const auto check = [&](int s, const char *when) {
-        const int index = game::Commonfunction::chosenindex(s);
+        const int index = g.f().game().chosenindex(s);
         const QImage seen = seenOnWindow(f, f.pic(s));
         // The name label stands over the picture's top pixel row.
         const QRect name = f.lblPictureName(s).geometry().translated(-f.pic(s).pos());
         const int worst = worstChannelDifference(seen, fittedOnWhite(index, seen.size()), name);
         QVERIFY2(worst <= 2, qPrintable(QStringLiteral("%1 %2 (%3): off by %4")
-                                            .arg(when).arg(index).arg(GameFixture::word(s)).arg(worst)));
+                                            .arg(when).arg(index).arg(g.word(s)).arg(worst)));
     };
     for (int first = 2; first <= 101; first += 15) {
         for (int n = 0; n < 15; ++n)
@@ -341,7 +341,7 @@ void BoardTests::aWholeRecallByKeyboardScoresWithEnterOnSubmit()
     g.toRecall();
     for (int box = 1; box <= 15; ++box) {
         if (box % 2 == 1)
-            QTest::keyClicks(focused(), GameFixture::word(box).toLower());
+            QTest::keyClicks(focused(), g.word(box).toLower());
         QTest::keyClick(focused(), Qt::Key_Return);
     }
     QCOMPARE(focused(), static_cast<QWidget *>(f.cmdsubmit.data()));

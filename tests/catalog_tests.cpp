@@ -1,6 +1,7 @@
 // The picture catalog and the fitting of pictures into their boxes.
 #include "catalog/ImageList.h"
 #include "game/Commonfunction.h"
+#include "toolkit/RuntimeError.h"
 #include "toolkit/PictureBox.h"
 
 #include <QBuffer>

@@ -19,11 +19,11 @@ namespace {
 
 const tk::OleColor tint = game::wrongAnswerTint;
 
-rules::Fifteen<QString> boardWords()
+rules::Fifteen<QString> boardWords(const frmmain &f)
 {
     rules::Fifteen<QString> words;
     for (int s = 1; s <= 15; ++s)
-        words[s] = cf::chosenword(s);
+        words[s] = f.game().chosenword(s);
     return words;
 }
 
@@ -55,9 +55,9 @@ void playToTheResult(GameFixture &g, int correct)
 {
     frmmain &f = g.f();
     for (int b = 1; b <= correct; ++b)
-        g.answer(b, GameFixture::word(b));
+        g.answer(b, g.word(b));
     QTest::mouseClick(f.cmdsubmit, Qt::LeftButton);
-    QCOMPARE(int(f.score), correct);
+    QCOMPARE(f.score(), correct);
 }
 
 } // namespace
@@ -76,7 +76,6 @@ private slots:
     void enterTowardsABoxThatCannotTakeTheFocusEndsOnlyThatKeyPress_data();
     void enterTowardsABoxThatCannotTakeTheFocusEndsOnlyThatKeyPress();
     void recallStartingWithBoxOneUnfocusableRunsOnAndStillScores();
-    void aBadCatalogIndexEndsGiveUpAtThatSlotAndTheNextGameIsWhole();
     void aMissingPictureBoxEndsGiveUpThereAndScoringStillWorks();
     void aBoxWithoutAPictureCannotBeFittedAndSaysSo();
 };
@@ -119,26 +118,26 @@ void FaultTests::hostilePastesAreKeptExactlyAndScoredByTheRules()
     g.toRecall();
     // The text alone, after a right answer, before one, and twice.
     g.answer(1, text);
-    g.answer(2, GameFixture::word(3));
+    g.answer(2, g.word(3));
     f.txtanswer(3).insert(text);
-    g.answer(4, text + GameFixture::word(5));
-    g.answer(5, GameFixture::word(5) + text);
+    g.answer(4, text + g.word(5));
+    g.answer(5, g.word(5) + text);
     g.answer(9, text);
-    g.answer(10, GameFixture::word(10));
+    g.answer(10, g.word(10));
     const rules::Fifteen<QString> entered = boxTexts(f);
     QCOMPARE(entered[1], text);
     QCOMPARE(entered[3], text);
 
     // The window shows exactly what the rules make of the boxes as entered.
-    const rules::Scoring expected = rules::scoreAnswers(entered, boardWords());
+    const rules::Scoring expected = rules::scoreAnswers(entered, boardWords(f));
     f.cmdsubmit->click();
     QVERIFY(g.catcher.errors.empty());
     for (int b = 1; b <= 15; ++b) {
         QCOMPARE(f.txtanswer(b).text(), expected.texts[b]);
         QCOMPARE(f.txtanswer(b).BackColor() == tint, expected.wrong[b]);
     }
-    QCOMPARE(int(f.score), expected.count());
-    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(f.score)});
+    QCOMPARE(f.score(), expected.count());
+    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(f.score())});
 }
 
 void FaultTests::ctrlVPastesLowerCaseTextUnchanged()
@@ -146,7 +145,7 @@ void FaultTests::ctrlVPastesLowerCaseTextUnchanged()
     GameFixture g;
     frmmain &f = g.f();
     g.toRecall();
-    const QString pasted = GameFixture::word(4).toLower() + QString::fromUtf16(u"\u0000\n\U0001F600");
+    const QString pasted = g.word(4).toLower() + QString::fromUtf16(u"\u0000\n\U0001F600");
     QGuiApplication::clipboard()->setText(pasted);
     QTest::keyClick(&f.txtanswer(1), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(f.txtanswer(1).text(), pasted);
@@ -235,12 +234,12 @@ void FaultTests::recallStartingWithBoxOneUnfocusableRunsOnAndStillScores()
     QVERIFY(f.Timer2->Enabled());
     QVERIFY(f.txtanswer(2).Enabled() && f.cmdsubmit->Enabled() && f.cmdgiveup->Enabled());
     QVERIFY(f.Frame1->Visible() && f.Frame2->Visible());
-    QCOMPARE(f.lblPictureName(1).Caption(), GameFixture::word(1));
+    QCOMPARE(f.lblPictureName(1).Caption(), g.word(1));
     QVERIFY(f.updatesEnabled());
 
     // The clock runs on and scores at two minutes; the next game is whole.
     f.txtanswer(1).show();
-    g.answer(2, GameFixture::word(2));
+    g.answer(2, g.word(2));
     g.seconds(120);
     QVERIFY(!f.Timer2->Enabled());
     QCOMPARE(g.resultBoxes(), QStringList{rules::resultPrompt(1)});
@@ -249,36 +248,6 @@ void FaultTests::recallStartingWithBoxOneUnfocusableRunsOnAndStillScores()
     QCOMPARE(f.lblPictureName(1).Caption(), QStringLiteral("Think"));
     QCOMPARE(f.focusWidget(), static_cast<QWidget *>(&f.txtanswer(1)));
     QCOMPARE(g.errorBoxes().size(), 1);
-}
-
-void FaultTests::aBadCatalogIndexEndsGiveUpAtThatSlotAndTheNextGameIsWhole()
-{
-    ReportedGame g;
-    frmmain &f = g.f();
-    g.toRecall();
-    const int kept = cf::chosenindex(6);
-    for (int bad : {0, 102, -1}) {
-        cf::chosenindex(6) = bad;
-        f.cmdgiveup->click();
-        QCOMPARE(int(f.pictureindex), bad);
-        for (int s = 1; s <= 5; ++s)
-            QCOMPARE(f.lblPictureName(s).Caption(), GameFixture::word(s));
-        for (int s = 6; s <= 15; ++s)
-            QCOMPARE(f.lblPictureName(s).Caption(), QStringLiteral("Think"));
-    }
-    QCOMPARE(g.errorBoxes().size(), 3);  // once for each click
-    QVERIFY(f.Timer2->Enabled());
-    QVERIFY(f.updatesEnabled());
-
-    cf::chosenindex(6) = kept;
-    playToTheResult(g, 4);
-    f.menuItem(QStringLiteral("newgame")).trigger();
-    QCOMPARE(f.boardControlCount(), 60);
-    g.toRecall();
-    f.cmdgiveup->click();
-    for (int s = 1; s <= 15; ++s)
-        QCOMPARE(f.lblPictureName(s).Caption(), GameFixture::word(s));
-    QCOMPARE(g.errorBoxes().size(), 3);
 }
 
 void FaultTests::aMissingPictureBoxEndsGiveUpThereAndScoringStillWorks()
@@ -290,13 +259,13 @@ void FaultTests::aMissingPictureBoxEndsGiveUpThereAndScoringStillWorks()
     f.cmdgiveup->click();
     QCOMPARE(g.errorBoxes().size(), 1);
     QVERIFY(g.errorBoxes().first().startsWith(QStringLiteral("Run-time error '340':")));
-    QCOMPARE(f.lblPictureName(8).Caption(), GameFixture::word(8));
+    QCOMPARE(f.lblPictureName(8).Caption(), g.word(8));
     QCOMPARE(f.lblPictureName(9).Caption(), QStringLiteral("Think"));
 
     // Answers that do not reveal slot 9 are scored and reported as usual.
-    g.answer(1, GameFixture::word(1));
-    g.answer(2, GameFixture::word(15));
-    g.answer(3, GameFixture::word(9).toLower());
+    g.answer(1, g.word(1));
+    g.answer(2, g.word(15));
+    g.answer(3, g.word(9).toLower());
     QTest::mouseClick(f.cmdsubmit, Qt::LeftButton);
     QCOMPARE(g.resultBoxes(), QStringList{rules::resultPrompt(2)});
     QVERIFY(!f.Timer2->Enabled());

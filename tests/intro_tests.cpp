@@ -458,7 +458,7 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     QVERIFY(main->isVisible());
     QVERIFY(!main->isModal());
     QVERIFY(!main->parentWidget());
-    QCOMPARE(int(main->gamerunning), tk::vbTrue);
+    QCOMPARE(main->gamerunning(), tk::vbTrue);
     QCOMPARE(tk::Form::loadedCount(), 1);
 
     // The program goes on with the main window; the intro is gone for good.
@@ -466,7 +466,7 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     QVERIFY(fx.form.isNull());
     QVERIFY(timer1.isNull() && timer2.isNull());
     fx.clock.advance(3000);
-    QCOMPARE(int(main->elapsedseconds), 3);  // the game's clock runs
+    QCOMPARE(main->elapsedseconds(), 3);  // the game's clock runs
     QVERIFY(fx.catcher.errors.empty());
 }
 

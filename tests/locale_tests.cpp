@@ -21,7 +21,7 @@ void LocaleTests::aRealGameShowsItsClockFiguresAndResultInPlainDigits()
         QCOMPARE(f.lblTimesecondstart->Caption(), QString::number(second));
     }
     for (int box = 1; box <= 4; ++box)
-        g.answer(box, GameFixture::word(box));
+        g.answer(box, g.word(box));
     for (int tick = 1; tick <= 119; ++tick) {
         g.seconds(1);
         const int left = 120 - tick;

@@ -2,19 +2,89 @@
 // what a typed key does, as tables of cases.
 #include "ScriptedDraw.h"
 #include "rules/AnswerEntry.h"
-#include "rules/Clocks.h"
-#include "rules/Phase.h"
+#include "rules/Game.h"
 #include "rules/Text.h"
 
 #include <QSet>
 #include <QTest>
+#include <optional>
 
 using rules::FocusMove;
-using rules::Move;
 using rules::Phase;
+using rules::Tick;
 Q_DECLARE_METATYPE(FocusMove)
-Q_DECLARE_METATYPE(Move)
-Q_DECLARE_METATYPE(Phase)
+
+namespace {
+
+// The board of every scripted game: catalog entries 2 to 16, whose words these are.
+const QStringList boardWords{"WATCH", "TORCH", "BULB",  "PIG",      "MONEY", "BOOKS", "BALOON", "FLAG",
+                             "PLANE", "MONKEY", "MATCHBOX", "TIGER", "ICECREAM", "DOG", "CAKE"};
+
+// Plays `script` on a new game dealt slots 1 to 15 = entries 2 to 16: "m20" twenty memorise
+// ticks, "S" recall starts, "r5" five recall ticks, "3=WORD" box 3 reads WORD, "G" Give Up,
+// "U" Submit, "N" New Game. `last` is what the last tick since the last new game did.
+rules::Game playScript(const QString &script, std::optional<Tick> *last = nullptr)
+{
+    ScriptedDraw draw;
+    const auto deal = [&draw] { draw.deal({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}); };
+    const auto keyOf = [](int index) { return boardWords[index - 2]; };
+    rules::Game game;
+    deal();
+    game.newGame(draw, keyOf);
+    std::optional<Tick> tick;
+    const QStringList steps = script.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (const QString &step : steps) {
+        const int n = step.mid(1).toInt();
+        if (step.contains(QLatin1Char('=')))
+            game.setAnswer(step.section(QLatin1Char('='), 0, 0).toInt(), step.section(QLatin1Char('='), 1));
+        else if (step.startsWith(QLatin1Char('m')))
+            for (int i = 0; i < n; ++i)
+                tick = game.memoriseTick();
+        else if (step.startsWith(QLatin1Char('r')))
+            for (int i = 0; i < n; ++i)
+                tick = game.recallTick();
+        else if (step == QLatin1String("S"))
+            game.startRecall();
+        else if (step == QLatin1String("G"))
+            game.giveUp();
+        else if (step == QLatin1String("U"))
+            game.submit();
+        else if (step == QLatin1String("N"))
+            (deal(), game.newGame(draw, keyOf), tick.reset());
+    }
+    if (last)
+        *last = tick;
+    return game;
+}
+
+// What a player could know of `game`, in one line.
+QString describe(const rules::Game &game, std::optional<Tick> last)
+{
+    static const char *phases[] = {"NoGame", "Memorise", "Recall", "Finished"};
+    static const char *ticks[] = {"ignored", "counted", "done", "time up"};
+    static const char shows[] = {'P', '-', 'U'};
+    QString line = QLatin1String(phases[int(game.phase())]);
+    if (game.phase() == Phase::Memorise)
+        line += QStringLiteral(" %1").arg(game.elapsedseconds());
+    else
+        line += QStringLiteral(" %1:%2 %3:%4").arg(game.elapsedminutes()).arg(game.elapsedseconds())
+                    .arg(game.remainingminutes()).arg(game.remainingseconds());
+    line += QLatin1Char(' ');
+    for (int s = 1; s <= 15; ++s)
+        line += QLatin1Char(shows[int(game.shows(s))]);
+    line += game.memoriseClockRuns() ? " clock M" : game.recallClockRuns() ? " clock R" : " clock -";
+    if (last)
+        line += QLatin1Char(' ') + QLatin1String(ticks[int(*last)]);
+    if (game.phase() == Phase::Finished) {
+        line += QStringLiteral(" score %1 |").arg(game.score());
+        for (int box = 1; box <= 15; ++box)
+            if (!game.answer(box).isEmpty())
+                line += QStringLiteral(" %1=%2").arg(box).arg(game.answer(box));
+    }
+    return line;
+}
+
+} // namespace
 
 class RulesTests : public QObject {
     Q_OBJECT
@@ -22,11 +92,10 @@ private slots:
     void drawGivesFifteenDifferentGamePicturesAndEveryOneTurnsUp();
     void drawRedrawsACollisionAndChecksEveryEarlierSlotAgain_data();
     void drawRedrawsACollisionAndChecksEveryEarlierSlotAgain();
-    void memoriseCountEndsAtTwenty_data();
-    void memoriseCountEndsAtTwenty();
     void afterRecallTickNTheClockReadsNPassedAndTheRestRemaining();
-    void phaseMoves_data();
-    void phaseMoves();
+    void wholeGames_data();
+    void wholeGames();
+    void wrongAnswersAreKnownAfterScoring();
     void typedKeys_data();
     void typedKeys();
     void numbersAndAnswersAreWrittenAndComparedPlainly();
@@ -80,60 +149,78 @@ void RulesTests::drawRedrawsACollisionAndChecksEveryEarlierSlotAgain()
     QCOMPARE(drawn[15], slot15);
 }
 
-void RulesTests::memoriseCountEndsAtTwenty_data()
-{
-    QTest::addColumn<int>("shown");
-    QTest::addColumn<int>("next");
-    QTest::addColumn<bool>("over");
-    QTest::newRow("first tick") << 0 << 1 << false;
-    QTest::newRow("nineteenth") << 18 << 19 << false;
-    QTest::newRow("twentieth") << 19 << 20 << true;
-}
-
-void RulesTests::memoriseCountEndsAtTwenty()
-{
-    QFETCH(int, shown);
-    const rules::MemoriseTick tick = rules::memoriseTick(shown);
-    QTEST(tick.count, "next");
-    QTEST(tick.over, "over");
-}
-
 void RulesTests::afterRecallTickNTheClockReadsNPassedAndTheRestRemaining()
 {
     // Minutes and seconds always add up: no tick shows 0 and 0 with a minute left.
-    rules::RecallTime time;
-    QCOMPARE(time, (rules::RecallTime{0, 0, 60, 1}));
+    rules::Game game = playScript(QStringLiteral("m20 S"));
     for (int n = 1; n <= 120; ++n) {
-        const rules::RecallTick tick = rules::recallTick(time);
-        time = tick.time;
-        QCOMPARE(time.elapsedMinutes * 60 + time.elapsedSeconds, n);
-        QVERIFY(time.elapsedSeconds < 60);
-        QCOMPARE(time.remainingMinutes * 60 + time.remainingSeconds, 120 - n);
-        QVERIFY(time.remainingSeconds >= 0 && time.remainingSeconds < 60);
-        QVERIFY(tick.showsRemainingMinutes);
-        QCOMPARE(tick.timeUp, n == 120);
+        QCOMPARE(game.recallTick(), n == 120 ? Tick::TimeUp : Tick::Counted);
+        QCOMPARE(game.elapsedminutes() * 60 + game.elapsedseconds(), n);
+        QVERIFY(game.elapsedseconds() < 60);
+        QCOMPARE(game.remainingminutes() * 60 + game.remainingseconds(), 120 - n);
+        QVERIFY(game.remainingseconds() >= 0 && game.remainingseconds() < 60);
     }
 }
 
-void RulesTests::phaseMoves_data()
+void RulesTests::wholeGames_data()
 {
-    QTest::addColumn<Phase>("from");
-    QTest::addColumn<Move>("move");
-    QTest::addColumn<Phase>("to");
-    QTest::newRow("the memorise count ends") << Phase::Memorise << Move::RecallStarts << Phase::Recall;
-    QTest::newRow("Submit in recall") << Phase::Recall << Move::Submit << Phase::Finished;
-    QTest::newRow("Submit again") << Phase::Finished << Move::Submit << Phase::Finished;
-    QTest::newRow("Give Up does not end the game") << Phase::Recall << Move::GiveUp << Phase::Recall;
-    QTest::newRow("New Game in memorise") << Phase::Memorise << Move::NewGame << Phase::Memorise;
-    QTest::newRow("New Game in recall") << Phase::Recall << Move::NewGame << Phase::Memorise;
-    QTest::newRow("New Game when finished") << Phase::Finished << Move::NewGame << Phase::Memorise;
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("state");
+    const QString all = QStringLiteral("PPPPPPPPPPPPPPP"), covered = QStringLiteral("---------------");
+    const QString open = QStringLiteral("UUUUUUUUUUUUUUU");
+    QTest::newRow("a fresh game") << "" << "Memorise 0 " + all + " clock M";
+    QTest::newRow("the first memorise tick") << "m1" << "Memorise 1 " + all + " clock M counted";
+    QTest::newRow("the nineteenth") << "m19" << "Memorise 19 " + all + " clock M counted";
+    QTest::newRow("the twentieth ends the count") << "m20" << "Memorise 20 " + all + " clock - done";
+    QTest::newRow("no twenty-first") << "m21" << "Memorise 20 " + all + " clock - ignored";
+    QTest::newRow("recall not before 20") << "m19 S" << "Memorise 19 " + all + " clock M counted";
+    QTest::newRow("recall covers the board") << "m20 S" << "Recall 0:0 1:60 " + covered + " clock R done";
+    QTest::newRow("recall tick 1") << "m20 S r1" << "Recall 0:1 1:59 " + covered + " clock R counted";
+    QTest::newRow("recall tick 59") << "m20 S r59" << "Recall 0:59 1:1 " + covered + " clock R counted";
+    QTest::newRow("recall tick 60") << "m20 S r60" << "Recall 1:0 1:0 " + covered + " clock R counted";
+    QTest::newRow("recall tick 61") << "m20 S r61" << "Recall 1:1 0:59 " + covered + " clock R counted";
+    QTest::newRow("recall tick 119") << "m20 S r119" << "Recall 1:59 0:1 " + covered + " clock R counted";
+    QTest::newRow("time up at 2 minutes") << "m20 S r120" << "Recall 2:0 0:0 " + covered + " clock - time up";
+    QTest::newRow("no tick after time up") << "m20 S r121" << "Recall 2:0 0:0 " + covered + " clock - ignored";
+    QTest::newRow("Give Up uncovers, the clock runs on") << "m20 S r5 G" << "Recall 0:5 1:55 " + open + " clock R counted";
+    QTest::newRow("Give Up, and time is still up") << "m20 S G r120" << "Recall 2:0 0:0 " + open + " clock - time up";
+    QTest::newRow("Submit stops the clock") << "m20 S r30 U r1"
+                                            << "Finished 0:30 1:30 " + covered + " clock - ignored score 0 |";
+    QTest::newRow("no Give Up or Submit while memorising") << "m5 G U" << "Memorise 5 " + all + " clock M counted";
+    QTest::newRow("New Game while memorising") << "m7 N" << "Memorise 0 " + all + " clock M";
+    QTest::newRow("New Game in recall") << "m20 S r45 1=WATCH N" << "Memorise 0 " + all + " clock M";
+    QTest::newRow("New Game when finished") << "m20 S 1=WATCH U N" << "Memorise 0 " + all + " clock M";
+    QTest::newRow("a word twice counts once") << "m20 S 2=WATCH 5=WATCH U"
+        << "Finished 0:0 1:60 U-------------- clock - done score 1 | 2=WATCH 5=WATCH - Duplicate Entry";
+    QTest::newRow("slots uncover as named, wrong boxes known") << "m20 S 1=PLANE 4=TORCH 6=PIANO U"
+        << "Finished 0:0 1:60 -U------U------ clock - done score 2 | 1=PLANE 4=TORCH 6=PIANO";
+    QTest::newRow("scored again, a marked repeat is marked again") << "m20 S 1=PIG 2=PIG 3=PIG U U"
+        << "Finished 0:0 1:60 ---U----------- clock - done score 1 | 1=PIG 2=PIG - Duplicate Entry "
+           "3=PIG - Duplicate Entry - Duplicate Entry";
+    QTest::newRow("Give Up then Submit") << "m20 S 9=CAKE G U"
+        << "Finished 0:0 1:60 " + open + " clock - done score 1 | 9=CAKE";
 }
 
-void RulesTests::phaseMoves()
+void RulesTests::wholeGames()
 {
-    QFETCH(Phase, from);
-    QFETCH(Move, move);
-    QTEST(rules::after(from, move), "to");
+    QFETCH(QString, script);
+    std::optional<Tick> last;
+    const rules::Game game = playScript(script, &last);
+    QTEST(describe(game, last), "state");
+    if (game.phase() != Phase::NoGame) {
+        for (int s = 1; s <= 15; ++s)
+            QCOMPARE(game.chosenword(s), boardWords[s - 1]);
+    }
+}
+
+void RulesTests::wrongAnswersAreKnownAfterScoring()
+{
+    const rules::Game game = playScript(QStringLiteral("m20 S 1=PLANE 2=plane 3=ZEBRA U"));
+    const QList<bool> expected{false, true, true, true, true, true, true, true, true, true, true, true, true, true, true};
+    for (int box = 1; box <= 15; ++box)
+        QCOMPARE(game.scoring().wrong[box], expected[box - 1]);
+    QCOMPARE(playScript(QStringLiteral("")).gamerunning(), true);
+    QCOMPARE(rules::Game().gamerunning(), false);
 }
 
 void RulesTests::typedKeys_data()

@@ -160,6 +160,7 @@ void dropHandlers(QObject *control)
 {
     if (auto *box = qobject_cast<TextBox *>(control)) {
         box->onKeyPress = nullptr;
+        box->onChange = nullptr;
     } else if (auto *button = qobject_cast<CommandButton *>(control)) {
         button->onClick = nullptr;
     }

@@ -43,6 +43,10 @@ TextBox::TextBox(QWidget *parent)
     QPalette p = palette();
     p.setColor(QPalette::Disabled, QPalette::Text, QColor(64, 64, 64));
     setPalette(p);
+    connect(this, &QLineEdit::textChanged, this, [this] {
+        if (onChange)
+            runHandler([this] { onChange(); });
+    });
 }
 
 void TextBox::paintEvent(QPaintEvent *event)

@@ -114,12 +114,10 @@ std::array<QByteArray, 16> nextFloorSet()
 {
     // The floor's own run of the same draw, so both see the same pictures.
     static SeededSource source;
-    rules::RandomSource *previous = rules::RandomSource::setCurrent(&source);
-    game::Commonfunction::pickpictures();
-    rules::RandomSource::setCurrent(previous);
+    const rules::Fifteen<int> drawn = rules::drawPictures(source);
     std::array<QByteArray, 16> files;
     for (int s = 1; s <= 15; ++s)
-        files[s] = catalog::ImageList::instance().encoded(game::Commonfunction::chosenindex(s));
+        files[s] = catalog::ImageList::instance().encoded(drawn[s]);
     return files;
 }
 
@@ -152,8 +150,8 @@ void recallWithAnswers()
     form->newgame_Click();
     form->stratwrite();
     for (int box = 1; box <= 10; ++box)
-        form->txtanswer(box).setText(game::Commonfunction::chosenword(box));
-    form->txtanswer(11).setText(game::Commonfunction::chosenword(1));
+        form->txtanswer(box).setText(form->game().chosenword(box));
+    form->txtanswer(11).setText(form->game().chosenword(1));
     for (int box = 12; box <= 15; ++box)
         form->txtanswer(box).setText(QStringLiteral("WRONG"));
     form->repaint();

@@ -27,7 +27,7 @@ struct GameFixture {
     // From a fresh board to the first moment of recall.
     void toRecall() { seconds(20); }
     // The word of slot `s` on the board.
-    static QString word(int s) { return game::Commonfunction::chosenword(s); }
+    QString word(int s) { return f().game().chosenword(s); }
     // Puts `text` into answer box `box` as pasted text would arrive.
     void answer(int box, const QString &text) { f().txtanswer(box).setText(text); }
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: the life of a game from its load through the memorise and
 // recall clocks to scoring, with the board it builds for every game.
-#include "rules/Phase.h"
+#include "rules/Game.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/ControlArray.h"
 #include "toolkit/Form.h"
@@ -36,6 +36,9 @@ public:
     void lblvisiblefalse();
     void exit1_Click();
 
+    // The draw of a fresh game's pictures and words.
+    void pickpictures();
+
     // The board of one game.
     void buildboard();
     void clearslot(int slot);
@@ -43,11 +46,21 @@ public:
 
     // Scoring and answer entry.
     void cmdsubmit_Click();
+    int checkanswers();
     void cmdgiveup_Click();
     void txtanswer_KeyPress(int Index, int &KeyAscii);
+    void txtanswer_Change(int Index);
 
-    // The phase the game is in.
-    rules::Phase phase() const { return m_phase; }
+    // The game the window shows.
+    const rules::Game &game() const { return m_game; }
+    rules::Phase phase() const { return m_game.phase(); }
+    // The game's figures, read under their window names.
+    int elapsedseconds() const { return m_game.elapsedseconds(); }
+    int elapsedminutes() const { return m_game.elapsedminutes(); }
+    int remainingseconds() const { return m_game.remainingseconds(); }
+    int remainingminutes() const { return m_game.remainingminutes(); }
+    int gamerunning() const { return m_game.gamerunning() ? tk::vbTrue : tk::vbFalse; }
+    int score() const { return m_game.score(); }
 
     // The board's control arrays, by index.
     tk::PictureBox &pic(int index) const { return (*m_pic)(index); }
@@ -57,9 +70,8 @@ public:
     // How many elements of each array exist (the templates included).
     int boardControlCount() const;
 
-    // The window's state: 16-bit integers, all 0 at load.
-    tk::Int16 elapsedseconds, elapsedminutes, remainingseconds, remainingminutes;
-    tk::Int16 slot, gamerunning, pictureindex, keyindex, score;
+    // The per-slot loops' counter, and the catalog index being put into a slot: 16-bit, 0 at load.
+    tk::Int16 slot, pictureindex, keyindex;
 
     // The designed controls the code reaches by name.
     QPointer<tk::Timer> Timer1, Timer2;
@@ -75,12 +87,16 @@ protected:
 
 private:
     void bindArrays();
+    // Runs each clock exactly while the game has it running.
+    void pace();
+    // Puts slot `s`'s own picture back, fitted to the revealed size, with its word.
+    void uncover(int s);
 
     std::unique_ptr<tk::ControlArray<tk::PictureBox>> m_pic;
     std::unique_ptr<tk::ControlArray<tk::Label>> m_lblPictureName;
     std::unique_ptr<tk::ControlArray<tk::TextBox>> m_txtanswer;
     std::unique_ptr<tk::ControlArray<tk::Label>> m_lblforindex;
-    rules::Phase m_phase = rules::Phase::Memorise;
+    rules::Game m_game;
 };
 
 } // namespace game

@@ -24,6 +24,8 @@ public:
 
     // KeyPress: the typed character's code, by reference (0 swallows the key).
     std::function<void(int &keyAscii)> onKeyPress;
+    // Change: the text changed, however it came (typed, pasted or set).
+    std::function<void()> onChange;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
