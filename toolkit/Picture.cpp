@@ -1,6 +1,7 @@
 #include "toolkit/Picture.h"
 #include "toolkit/ImageFile.h"
-#include "toolkit/ShownCache.h"
+
+#include <QCache>
 
 namespace tk {
 
@@ -15,6 +16,21 @@ QImage smoothlyScaled(const QImage &image, QSize target)
 QImage compact(const QImage &image)
 {
     return image.hasAlphaChannel() ? image : image.convertToFormat(QImage::Format_RGB888);
+}
+
+// The pictures as they were last shown, by name and size, least recently used
+// out first. A board shows every picture at the same two sizes (on the board
+// and revealed), so a picture drawn again needs neither decoding nor scaling;
+// 4 MiB holds every picture at both at the standard density.
+QCache<QString, QImage> &shownPictures()
+{
+    static QCache<QString, QImage> cache(4 * 1024 * 1024);
+    return cache;
+}
+
+QString shownKey(const QString &key, QSize size)
+{
+    return QStringLiteral("%1@%2x%3").arg(key).arg(size.width()).arg(size.height());
 }
 
 } // namespace
@@ -60,13 +76,15 @@ QImage Picture::scaled(QSize target) const
         return {};
     if (target == size())
         return image();
-    const QString &key = m_data->key;
-    ShownCache &cache = ShownCache::instance();
-    if (QImage kept = cache.find(key, target); !kept.isNull())
-        return kept;
+    const QString key = shownKey(m_data->key, target);
+    if (const QImage *kept = shownPictures().object(key))
+        return *kept;
     // Pixels decoded only for this stay with the picture only if it had them.
     const QImage shown = smoothlyScaled(decoded(), target);
-    cache.insert(key, compact(shown));
+    if (!m_data->key.isEmpty()) {
+        auto *kept = new QImage(compact(shown));
+        shownPictures().insert(key, kept, kept->sizeInBytes());
+    }
     return shown;
 }
 

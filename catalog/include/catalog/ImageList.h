@@ -21,7 +21,7 @@ public:
     QString Key(int index) const;
     // The picture of entry `index`; raises outside 1..101. While a picture of
     // an entry is held, asking again gives the same one; other entries take
-    // no memory but their files (and what the ShownCache keeps of them).
+    // no memory but their files (and what the cache of shown sizes keeps of them).
     tk::Picture Picture(int index) const;
     // The stored file of entry `index` as it is embedded (not copied).
     QByteArray encoded(int index) const;

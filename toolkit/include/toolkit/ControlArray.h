@@ -87,8 +87,6 @@ public:
         return n;
     }
 
-    const ControlDesign &design() const { return m_design; }
-
     // Runs for every element created after the template, with its index (to wire its events).
     std::function<void(int index, T &element)> onCreate;
 

@@ -54,7 +54,6 @@ public:
 
     // The window's client area, which holds the designed controls.
     QWidget *client() const;
-    const FormDesign &design() const { return m_design; }
 
     // Windows loaded now.
     static int loadedCount();

@@ -46,13 +46,8 @@ public:
     constexpr Int16(int value) : m_value(checked16(value)) {}
     constexpr operator int() const { return m_value; }
 
-    Int16 &operator+=(int rhs) { m_value = checked16(static_cast<long long>(m_value) + rhs); return *this; }
-    Int16 &operator-=(int rhs) { m_value = checked16(static_cast<long long>(m_value) - rhs); return *this; }
-
     friend Int16 operator+(Int16 a, int b) { return Int16(checked16(static_cast<long long>(a.m_value) + b)); }
-    friend Int16 operator+(Int16 a, Int16 b) { return a + static_cast<int>(b); }
     friend Int16 operator-(Int16 a, int b) { return Int16(checked16(static_cast<long long>(a.m_value) - b)); }
-    friend Int16 operator-(Int16 a, Int16 b) { return a - static_cast<int>(b); }
 
 private:
     std::int16_t m_value = 0;

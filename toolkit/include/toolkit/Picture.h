@@ -2,7 +2,7 @@
 // A picture object: an image at its own pixel size, shared cheaply. A picture
 // made from its file knows its size from the file's header and decodes its
 // pixels only when they are first needed. A picture with a key (a name that
-// stands for its pixels) keeps the sizes it is shown at in the ShownCache.
+// stands for its pixels) keeps the sizes it is shown at in a cache.
 // A null Picture stands for "no picture".
 #include <QByteArray>
 #include <QImage>
@@ -17,7 +17,7 @@ public:
     Picture() = default;
     explicit Picture(QImage image, QString key = QString());
     // A picture of `size` pixels whose pixels come from the single-image `file`
-    // when needed; `key` names it for the ShownCache.
+    // when needed; `key` names it for the cache of shown sizes.
     static Picture fromFile(QByteArray file, QSize size, QString key);
 
     bool isNull() const { return !m_data || m_data->size.isEmpty(); }
