@@ -18,19 +18,11 @@ namespace catalog {
 
 namespace {
 
-const std::array<const char *, ImageList::count> keys = {
-    "Think", "WATCH", "TORCH", "BULB", "PIG", "MONEY", "BOOKS", "BALOON", "FLAG", "PLANE",
-    "MONKEY", "MATCHBOX", "TIGER", "REFRIGERATOR", "DOG", "CAKE", "CALCULATOR", "BALANCE", "SANTACLAUSE", "DOLL",
-    "APPLE", "ICECREAM", "AMBULENCE", "BUTTERFLY", "BUS", "CALENDER", "BICYCLE", "CAP", "EARINGS", "COIN",
-    "DUMBELS", "DIAMOND", "HOUSE", "EYE", "KEY", "CUPBOARD", "GUN", "FAN", "FLOWER", "FISH",
-    "GLOVES", "THUMB", "GLASS", "LOCK", "LAMP", "DICE", "MAP", "MIRROR", "PURSE", "BED",
-    "MOBILE", "NECKLASE", "NEWSPAPER", "PENCIL", "PILLS", "CURTAIN", "PERFUME", "POT", "SCORPIO", "RING",
-    "SHIP", "SHOES", "SCISSOR", "UMBRELLA", "SPOON", "SUN", "TEMPLE", "TIFFIN", "SPIDER", "TREE",
-    "TELEVISION", "CHEESE", "CABLE", "SWING", "TRAIN", "GITAR", "KEYBOARD", "PIANO", "IRON", "TOWEL",
-    "CD", "BAT", "SHELL", "CHOCOLATE", "DIARY", "STATUE", "ROCKET", "SPECTACLE", "CAMERA", "CAR",
-    "BALL", "CLOUD", "TISHIRT", "WHEEL", "HELMET", "MOTORBIKE", "CHAIR", "HORSE", "KNIFE", "TABLE",
-    "TELEPHONE",
+// Catalog order, from the catalog's table.
+constexpr const char *keys[] = {
+#include "Keys.inc"
 };
+static_assert(std::size(keys) == ImageList::count, "the table must list every picture");
 
 } // namespace
 
