@@ -14,10 +14,7 @@ namespace game {
 void frmmain::cmdsubmit_Click()
 {
     tk::UpdateBatch batch(this);
-    // The clock stops before anything is scored or shown.
-    Timer2->setEnabled(false);
     const int last = checkanswers();
-    pace();
     if (m_game.phase() != rules::Phase::Finished)
         return;
     for (slot = 1; slot <= 15; slot = slot + 1)
@@ -35,6 +32,8 @@ int frmmain::checkanswers()
 {
     if (!m_game.submit())
         return 0;
+    // The recall clock stops before anything is shown.
+    pace();
     // The boxes show the answers as scored: repeats marked, wrong ones tinted.
     for (int j = 1; j <= rules::slotCount; ++j) {
         if (txtanswer(j).Text() != m_game.answer(j))
