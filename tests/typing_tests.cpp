@@ -32,6 +32,7 @@ class TypingTests : public QObject {
 private slots:
     void inputMethodTextFollowsTheKeyRuleAndStaysInItsBox_data();
     void inputMethodTextFollowsTheKeyRuleAndStaysInItsBox();
+    void aWordStillBeingComposedWhenTheTimeIsUpIsScored();
 };
 
 void TypingTests::inputMethodTextFollowsTheKeyRuleAndStaysInItsBox_data()
@@ -100,6 +101,23 @@ void TypingTests::inputMethodTextFollowsTheKeyRuleAndStaysInItsBox()
     QWidget *now = QApplication::focusWidget();
     QCOMPARE(now == f.cmdsubmit ? QStringLiteral("Submit") : now->accessibleName(), focus);
     QVERIFY(g.catcher.errors.empty());
+}
+
+void TypingTests::aWordStillBeingComposedWhenTheTimeIsUpIsScored()
+{
+    GameFixture g;
+    g.f().show();
+    g.f().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&g.f()));
+    g.toRecall();
+    const QString word = GameFixture::word(1).toLower();
+    sendInputMethod(&g.f().txtanswer(1), QString(), word.chopped(1));
+    sendInputMethod(&g.f().txtanswer(1), word.right(1), QString());
+    g.seconds(120);
+    QCOMPARE(g.catcher.prompts.size(), 1);
+    QEXPECT_FAIL("", "until frmmain::cmdsubmit_Click calls tk::finishComposition() first", Continue);
+    QVERIFY2(g.catcher.prompts.first().startsWith(QStringLiteral("Correct Answers:1\r\n")),
+             qPrintable(g.catcher.prompts.first()));
 }
 
 QTEST_MAIN(TypingTests)
