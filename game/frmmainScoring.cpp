@@ -13,6 +13,8 @@ namespace game {
 
 void frmmain::cmdsubmit_Click()
 {
+    // A word still being composed belongs to its box, and is scored there.
+    tk::finishComposition();
     tk::UpdateBatch batch(this);
     const int last = checkanswers();
     if (m_game.phase() != rules::Phase::Finished)

@@ -64,7 +64,6 @@ private slots:
     void coverShowsThePlaceholderAndKeepsSizesPositionsAndWords();
     void typedLowerCaseLettersArriveAsCapitals();
     void enterWalksTheBoxesAndFromTheLastToSubmit();
-    void pastedAndInputMethodTextArriveUnchanged();
     void enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn();
     void everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed();
     void designedTabOrderPutsTheTemplatesFirstThenSubmitAndGiveUp();
@@ -204,19 +203,6 @@ void BoardTests::enterWalksTheBoxesAndFromTheLastToSubmit()
     QCOMPARE(f.focusWidget(), static_cast<QWidget *>(f.cmdsubmit.data()));
     QVERIFY(g.catcher.prompts.isEmpty());  // Enter itself submits nothing
     QVERIFY(g.catcher.errors.empty());
-}
-
-void BoardTests::pastedAndInputMethodTextArriveUnchanged()
-{
-    GameFixture g;
-    frmmain &f = g.f();
-    g.toRecall();
-    f.txtanswer(3).setText(QStringLiteral("watch"));  // pasted: no key passes KeyPress
-    QCOMPARE(f.txtanswer(3).Text(), QStringLiteral("watch"));
-    QInputMethodEvent composed;
-    composed.setCommitString(QStringLiteral("é"));
-    QApplication::sendEvent(&f.txtanswer(4), &composed);
-    QCOMPARE(f.txtanswer(4).Text(), QStringLiteral("é"));
 }
 
 void BoardTests::enterInLastBoxDuringMemoriseReportsTheFocusErrorAndGoesOn()

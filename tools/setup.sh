@@ -8,6 +8,8 @@ tq_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins
              # the end-to-end tests: an X server, hands, the accessibility bus and its client, eyes
              xvfb xdotool dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
              x11-utils imagemagick
+             # typing through an input method that composes
+             ibus ibus-m17n
              # the intro on Wayland: a compositor, and Qt's Wayland platform
              weston qt6-wayland
              # checking what installing puts in place, making the .deb and judging it
