@@ -9,20 +9,51 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QImage>
 
 namespace tk {
 
+namespace {
+
+// The families a designed face is set in. Faces the machine may lack are
+// backed by metric-compatible free faces; the first of the two that is
+// installed is named alone, since a font asked for by a family the machine
+// lacks sends Qt through fontconfig's whole fallback sort for every size and
+// weight, only to arrive at the face named here. Found once for each face.
+QStringList familiesFor(const QString &face)
+{
+    static QHash<QString, QStringList> found;
+    if (const auto it = found.constFind(face); it != found.constEnd())
+        return *it;
+    QString standIn;
+    if (face == QLatin1String("Garamond"))
+        standIn = QStringLiteral("EB Garamond");
+    else if (face == QLatin1String("Arial"))
+        standIn = QStringLiteral("Liberation Sans");
+    else if (face == QLatin1String("Verdana"))
+        standIn = QStringLiteral("DejaVu Sans");
+    QStringList families{face};
+    if (!standIn.isEmpty()) {
+        const QStringList installed = QFontDatabase::families();
+        const auto has = [&](const QString &f) { return installed.contains(f, Qt::CaseInsensitive); };
+        if (has(face))
+            families = QStringList{face};
+        else if (has(standIn))
+            families = QStringList{standIn};
+        else
+            families << standIn;  // neither: Qt's own fallback decides, as it always could
+    }
+    found.insert(face, families);
+    return families;
+}
+
+} // namespace
+
 void applyFont(QWidget *w, const FontDesign &design)
 {
-    // Faces the machine may lack are backed by metric-compatible free faces.
-    QStringList families{design.face};
-    if (design.face == QLatin1String("Garamond"))
-        families << QStringLiteral("EB Garamond");
-    else if (design.face == QLatin1String("Arial"))
-        families << QStringLiteral("Liberation Sans");
-    else if (design.face == QLatin1String("Verdana"))
-        families << QStringLiteral("DejaVu Sans");
+    const QStringList families = familiesFor(design.face);
     QFont font = w->font();
     font.setFamilies(families);
     // Point sizes are whole pixels at 96 dots per inch (9.75 pt is 13 px); pixel
