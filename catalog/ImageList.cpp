@@ -2,16 +2,15 @@
 #include "toolkit/ImageFile.h"
 #include "toolkit/RuntimeError.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QResource>
-
-#include <algorithm>
 
 // The pictures live in a static library: their resources must be registered by hand.
 static void registerPictures()
 {
     Q_INIT_RESOURCE(pictures);
+#ifdef TQ_CATALOG_SHOWN
+    Q_INIT_RESOURCE(shown);
+#endif
 }
 
 namespace catalog {
@@ -74,53 +73,13 @@ tk::Picture ImageList::Picture(int index) const
     tk::Picture picture = inUse.lock();
     if (picture.isNull()) {
         picture = loadPicture(encoded(index), resourcePath(index));
+        // Its pixels at the size the board shows it, made when the program was built.
+        if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
+            shown.isValid() && shown.size() > 0)
+            picture.setReadyMade(shown.uncompressedData());
         inUse = tk::WeakPicture(picture);
     }
     return picture;
-}
-
-tk::Picture loadPicture(const QByteArray &data, const QString &key)
-{
-    // A single-image file tells its size in its header: its pixels can wait.
-    const QByteArray format = tk::imageFormatOf(data);
-    if (format == "jpeg" || format == "gif" || format == "bmp") {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        tk::tellFormat(reader, data);
-        const QSize size = reader.size();
-        if (size.isValid() && !size.isEmpty())
-            return tk::Picture::fromFile(data, size, key);
-    }
-    return tk::Picture(decodePicture(data).image(), key);
-}
-
-tk::Picture decodePicture(const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    tk::tellFormat(reader, data);
-    QImage best;
-    // An icon holds the same picture at several sizes and colour depths: show
-    // the largest, in its deepest colour.
-    const int images = std::max(1, reader.imageCount());
-    for (int i = 0; i < images; ++i) {
-        if (i > 0 && !reader.jumpToImage(i))
-            break;
-        QImage image = reader.read();
-        if (image.isNull())
-            continue;
-        const auto area = [](const QImage &im) { return qint64(im.width()) * im.height(); };
-        if (best.isNull() || area(image) > area(best)
-            || (area(image) == area(best) && image.depth() > best.depth()))
-            best = std::move(image);
-    }
-    if (best.isNull())
-        tk::raise(tk::InvalidPicture);
-    return tk::Picture(std::move(best));
 }
 
 } // namespace catalog
