@@ -1,5 +1,6 @@
 #include "intro/frmRadavirar.h"
 #include "designs/FrmRadavirarDesign.h"
+#include "designs/FrmmainDesign.h"
 #include "designs/Publisher.h"
 #include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
@@ -58,6 +59,10 @@ void frmRadavirar::Form_Load()
 
 void frmRadavirar::Timer1_Timer()
 {
+    // The player cannot press Start before the rules show: the main window's
+    // fonts and icon are loaded meanwhile, at the first step of the fade.
+    if (fadesteps == 0)
+        tk::Form::prepareFor(designs::frmmainDesign());
     if (fadingin == tk::vbTrue)
         alphalevel = alphalevel + 10;
     else

@@ -51,18 +51,22 @@ QStringList familiesFor(const QString &face)
 
 } // namespace
 
-void applyFont(QWidget *w, const FontDesign &design)
+QFont designedFont(QFont font, const FontDesign &design)
 {
-    const QStringList families = familiesFor(design.face);
-    QFont font = w->font();
-    font.setFamilies(families);
+    font.setFamilies(familiesFor(design.face));
     // Point sizes are whole pixels at 96 dots per inch (9.75 pt is 13 px); pixel
     // sizes keep text and layout in step on any screen.
     font.setPixelSize(qRound(design.points * 96.0 / 72.0));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void applyFont(QWidget *w, const FontDesign &design)
+{
+    const QFont font = designedFont(w->font(), design);
     // An element made anew already has its font: setting it again would
     // send font-change events through the widget for nothing.
-    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != families)
+    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != font.families())
         w->setFont(font);
 }
 

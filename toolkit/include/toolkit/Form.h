@@ -59,6 +59,12 @@ public:
     // Windows loaded now.
     static int loadedCount();
 
+    // Loads ahead what a window of `design` needs first and that outlives any
+    // one window: the fonts its controls are set in, with the program's own
+    // that menus and new controls start in, and its icon. For a moment the
+    // program waits anyway; the window's loading then finds them ready.
+    static void prepareFor(const FormDesign &design);
+
 protected:
     // Looks up the controls the window's code uses; runs before the load procedure.
     virtual void bindControls() {}
