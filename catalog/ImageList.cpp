@@ -59,6 +59,12 @@ QString ImageList::resourcePath(int index)
     return QStringLiteral(":/catalog/%1").arg(index, 3, 10, QLatin1Char('0'));
 }
 
+QString ImageList::decodedPath(int index)
+{
+    const QString path = QStringLiteral(":/catalog/whole/%1").arg(index, 3, 10, QLatin1Char('0'));
+    return QResource(path).size() > 0 ? path : resourcePath(index);
+}
+
 QByteArray ImageList::encoded(int index) const
 {
     check(index);
@@ -72,7 +78,9 @@ tk::Picture ImageList::Picture(int index) const
     tk::WeakPicture &inUse = m_inUse[static_cast<std::size_t>(index)];
     tk::Picture picture = inUse.lock();
     if (picture.isNull()) {
-        picture = loadPicture(encoded(index), resourcePath(index));
+        const QString decoded = decodedPath(index);
+        picture = decoded == resourcePath(index) ? loadPicture(encoded(index), resourcePath(index))
+                                                 : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
         // Its pixels at the size the board shows it, made when the program was built.
         if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
             shown.isValid() && shown.size() > 0)

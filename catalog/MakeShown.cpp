@@ -3,7 +3,8 @@
 //   tq-catalog-shown OUTDIR PICTURE...   (pictures named NNN.ext, NNN the entry)
 // Writes OUTDIR/NNN for every entry 1..101: the pixels as rawImageBytes keeps
 // them, made by the same Picture::scaled the program runs, or an empty file
-// for a picture the board shows at its own size. A picture shown at any other
+// for a picture the board shows at its own size; and OUTDIR/whole/001, the
+// placeholder decoded whole, which the intro and every covered slot show. A picture shown at any other
 // size is scaled when shown, as before; so a board whose sizes change stays right.
 #include "catalog/ImageList.h"
 #include "toolkit/ImageFile.h"
@@ -54,7 +55,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
-    if (!out.mkpath(QStringLiteral(".")))
+    if (!out.mkpath(QStringLiteral("whole")))
         return 1;
     QList<QByteArray> made(catalog::ImageList::count + 1);
     for (const QString &path : args.mid(2)) {
@@ -70,6 +71,8 @@ int main(int argc, char *argv[])
             const QSize shown = boardSize(picture.size());
             if (shown != picture.size())
                 made[index] = tk::rawImageBytes(picture.scaled(shown));
+            if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), tk::rawImageBytes(picture.image())))
+                return 1;
         } catch (const tk::RuntimeError &) {
             std::fprintf(stderr, "tq-catalog-shown: %s cannot be decoded\n", qPrintable(path));
             return 1;

@@ -190,6 +190,11 @@ QWidget *Form::client() const
     return m_client;
 }
 
+bool Form::hasPainted() const
+{
+    return m_client && m_client->painted();
+}
+
 void Form::Show()
 {
     load();

@@ -12,9 +12,18 @@ namespace {
 // How much of a file its kind is read from.
 constexpr qint64 signatureLength = 8;
 
+// The first bytes of pixels kept by rawImageBytes.
+constexpr char rawMagic[8] = {'T', 'Q', 'R', 'A', 'W', '1', '\0', '\0'};
+bool isRawImage(const QByteArray &signature)
+{
+    return signature.size() >= qsizetype(sizeof rawMagic) && std::memcmp(signature.constData(), rawMagic, sizeof rawMagic) == 0;
+}
+
 QImage readFrom(QIODevice &device)
 {
     const QByteArray signature = device.peek(signatureLength);
+    if (isRawImage(signature))
+        return rawImage(device.readAll());
     if (!imageFormatOf(signature).isEmpty()) {
         QImageReader told(&device);
         tellFormat(told, signature);
@@ -69,7 +78,6 @@ QImage readImageFile(const QString &path)
 }
 
 namespace {
-constexpr char rawMagic[8] = {'T', 'Q', 'R', 'A', 'W', '1', '\0', '\0'};
 struct RawHeader {
     char magic[8];
     qint32 width, height, format, bytesPerLine;

@@ -54,6 +54,8 @@ public:
 
     // The window's client area, which holds the designed controls.
     QWidget *client() const;
+    // Whether the window's content has been painted once.
+    bool hasPainted() const;
     const FormDesign &design() const { return m_design; }
 
     // Windows loaded now.

@@ -22,7 +22,8 @@ void tellFormat(QImageReader &reader, const QByteArray &data);
 // The image encoded in `data`; a null image when it cannot be read.
 QImage readImage(const QByteArray &data);
 
-// The image in the file or resource at `path`; a null image when it cannot be read.
+// The image in the file or resource at `path`, pixels kept by rawImageBytes
+// among them; a null image when it cannot be read.
 QImage readImageFile(const QString &path);
 
 // An image's pixels exactly as they lie in memory, with their size, format
