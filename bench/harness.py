@@ -17,6 +17,17 @@ import tempfile
 import time
 
 FRAME_MS = 1000.0 / 60.0
+# The Start press may cost at most half a 60 Hz frame of CPU before the board shows.
+START_PRESS_MS = 8.3
+
+
+def percentile(samples, p):
+    """The p-th percentile of `samples`, interpolated between the nearest ranks."""
+    s = sorted(samples)
+    k = (len(s) - 1) * p / 100.0
+    lo = int(k)
+    hi = min(lo + 1, len(s) - 1)
+    return s[lo] + (s[hi] - s[lo]) * (k - lo)
 
 
 class Failure(Exception):
@@ -103,6 +114,7 @@ class Bench:
     def startup(self, platform, rounds):
         wall = {"bare": [], "intro": [], "board": []}
         cpu = {"bare": [], "intro": [], "board": []}
+        press = []
         app, bare_exe = self.exe("tq-bench-app"), self.exe("tq-bench-bare")
         for _ in range(rounds):
             start, v = run_probe(bare_exe, self.env(platform, "startup"))
@@ -114,15 +126,22 @@ class Bench:
             start, v = run_probe(app, self.env(platform, "board"))
             wall["board"].append((v["board_paint_ns"] - start) / 1e6)
             cpu["board"].append(v["board_paint_cpu_ms"])
+        # Start pressed as a player can: once the rules show it, after the title's fade.
+        for _ in range(max(3, rounds * 2 // 3)):
+            _, v = run_probe(app, self.env(platform, "press"))
+            press.append(v["board_paint_cpu_ms"] - v["start_press_cpu_ms"])
         for kind, data in (("wall", wall), ("CPU", cpu)):
             base = statistics.median(data["bare"])
             gate = kind == "CPU"
             info = "" if gate else "wall: shown, not gated"
             self.row(f"bare program: start to first paint, {kind} ({platform})", "ms", data["bare"])
             self.row(f"start-up: start to intro painted, {kind} ({platform})", "ms", data["intro"], base,
-                     ("ratio", 1.3), gate=gate, note=info)
+                     ("ratio", 1.1), gate=gate, note=info)
             self.row(f"start to first board painted, {kind} ({platform})", "ms", data["board"], base,
-                     ("ratio", 2.0), gate=gate, note=info)
+                     ("ratio", 1.5), gate=gate, note=info)
+        p99 = percentile(press, 99)
+        self.row(f"Start pressed (rules shown) to first board painted, CPU ({platform})", "ms", press, None,
+                 ("max", START_PRESS_MS), check=p99, note=f"p99 {p99:.2f}; the target holds on the p99")
 
     # New Game, Submit, Give Up and the floor, in process.
     def inprocess(self, platform, repetitions):

@@ -2,16 +2,15 @@
 #include "toolkit/ImageFile.h"
 #include "toolkit/RuntimeError.h"
 
-#include <QBuffer>
-#include <QImageReader>
 #include <QResource>
-
-#include <algorithm>
 
 // The pictures live in a static library: their resources must be registered by hand.
 static void registerPictures()
 {
     Q_INIT_RESOURCE(pictures);
+#ifdef TQ_CATALOG_SHOWN
+    Q_INIT_RESOURCE(shown);
+#endif
 }
 
 namespace catalog {
@@ -52,6 +51,12 @@ QString ImageList::resourcePath(int index)
     return QStringLiteral(":/catalog/%1").arg(index, 3, 10, QLatin1Char('0'));
 }
 
+QString ImageList::decodedPath(int index)
+{
+    const QString path = QStringLiteral(":/catalog/whole/%1").arg(index, 3, 10, QLatin1Char('0'));
+    return QResource(path).size() > 0 ? path : resourcePath(index);
+}
+
 QByteArray ImageList::encoded(int index) const
 {
     check(index);
@@ -65,54 +70,16 @@ tk::Picture ImageList::Picture(int index) const
     tk::WeakPicture &inUse = m_inUse[static_cast<std::size_t>(index)];
     tk::Picture picture = inUse.lock();
     if (picture.isNull()) {
-        picture = loadPicture(encoded(index), resourcePath(index));
+        const QString decoded = decodedPath(index);
+        picture = decoded == resourcePath(index) ? loadPicture(encoded(index), resourcePath(index))
+                                                 : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
+        // Its pixels at the size the board shows it, made when the program was built.
+        if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
+            shown.isValid() && shown.size() > 0)
+            picture.setReadyMade(shown.uncompressedData());
         inUse = tk::WeakPicture(picture);
     }
     return picture;
-}
-
-tk::Picture loadPicture(const QByteArray &data, const QString &key)
-{
-    // A single-image file tells its size in its header: its pixels can wait.
-    const QByteArray format = tk::imageFormatOf(data);
-    if (format == "jpeg" || format == "gif" || format == "bmp") {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        tk::tellFormat(reader, data);
-        const QSize size = reader.size();
-        if (size.isValid() && !size.isEmpty())
-            return tk::Picture::fromFile(data, size, key);
-    }
-    return tk::Picture(decodePicture(data).image(), key);
-}
-
-tk::Picture decodePicture(const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    tk::tellFormat(reader, data);
-    QImage best;
-    // An icon holds the same picture at several sizes and colour depths: show
-    // the largest, in its deepest colour.
-    const int images = std::max(1, reader.imageCount());
-    for (int i = 0; i < images; ++i) {
-        if (i > 0 && !reader.jumpToImage(i))
-            break;
-        QImage image = reader.read();
-        if (image.isNull())
-            continue;
-        const auto area = [](const QImage &im) { return qint64(im.width()) * im.height(); };
-        if (best.isNull() || area(image) > area(best)
-            || (area(image) == area(best) && image.depth() > best.depth()))
-            best = std::move(image);
-    }
-    if (best.isNull())
-        tk::raise(tk::InvalidPicture);
-    return tk::Picture(std::move(best));
 }
 
 } // namespace catalog

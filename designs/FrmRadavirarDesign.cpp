@@ -62,7 +62,7 @@ tk::FormDesign frmRadavirarDesign()
     form.backColor = lightOrange;
     form.border = tk::BorderStyle::None;
     form.showInTaskbar = false;
-    form.pictureResource = catalog::ImageList::resourcePath(1);
+    form.pictureResource = catalog::ImageList::decodedPath(1);
 
     auto &c = form.controls;
     ControlDesign title1 = label("lblmaintitle1", 1440, 360, 5055, 375,

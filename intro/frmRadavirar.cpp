@@ -1,5 +1,6 @@
 #include "intro/frmRadavirar.h"
 #include "designs/FrmRadavirarDesign.h"
+#include "designs/FrmmainDesign.h"
 #include "designs/Publisher.h"
 #include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
@@ -58,6 +59,13 @@ void frmRadavirar::Form_Load()
 
 void frmRadavirar::Timer1_Timer()
 {
+    // The player cannot press Start before the rules show: once the title is
+    // on screen, the main window's fonts and icon are loaded meanwhile.
+    static bool mainPrepared = false;
+    if (!mainPrepared && hasPainted()) {
+        mainPrepared = true;
+        tk::Form::prepareFor(designs::frmmainDesign());
+    }
     if (fadingin == tk::vbTrue)
         alphalevel = alphalevel + 10;
     else

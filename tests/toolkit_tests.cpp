@@ -12,6 +12,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImageWriter>
 #include <QLibraryInfo>
 #include <QStyle>
@@ -37,6 +38,8 @@ private slots:
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
     void paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts();
     void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
+    void readyMadePixelsAreShownAtTheirSizeOnlyAndExactly();
+    void designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -125,7 +128,8 @@ void ToolkitTests::createdElementCopiesTheTemplateAndStartsHidden()
     QVERIFY(created.alignment() & Qt::AlignHCenter);
     QVERIFY(created.font().bold());
     QCOMPARE(created.font().pixelSize(), 11);
-    QCOMPARE(created.font().families().first(), QStringLiteral("Verdana"));
+    QVERIFY(QStringList({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")})
+                .contains(created.font().families().first()));
     QVERIFY(names(0).isHidden());
     QCOMPARE(names.count(), 2);
 }
@@ -446,6 +450,50 @@ void ToolkitTests::picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin()
     QCOMPARE(tk::readImage(pixmap).size(), teal.size());
     QVERIFY(tk::readImage("not a picture").isNull());
     QVERIFY(tk::readImageFile(QStringLiteral(":/no/such/picture")).isNull());
+}
+
+void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
+{
+    // Half-transparent pixels too come back bit for bit, as no encoder would give them.
+    QImage half(5, 3, QImage::Format_ARGB32_Premultiplied);
+    half.fill(qRgba(10, 20, 30, 128));
+    const QByteArray raw = tk::rawImageBytes(half);
+    QCOMPARE(tk::rawImage(raw), half);
+    QCOMPARE(tk::rawImageSize(raw), half.size());
+    for (const QByteArray &bad : {QByteArray(), QByteArray("not raw"), raw.left(raw.size() - 1), raw + 'x'}) {
+        QVERIFY(tk::rawImage(bad).isNull());
+        QVERIFY(!tk::rawImageSize(bad).isValid());
+    }
+
+    QImage big(40, 20, QImage::Format_RGB32);
+    big.fill(Qt::darkCyan);
+    tk::Picture picture(big, QStringLiteral("ready-made test"));
+    QImage marked = picture.scaled(QSize(10, 5));
+    marked.setPixel(0, 0, qRgb(255, 0, 0));  // what scaling never makes: the ready pixels are used
+    picture.setReadyMade(tk::rawImageBytes(marked));
+    QCOMPARE(picture.scaled(QSize(10, 5)), marked);
+    QCOMPARE(picture.scaled(QSize(20, 10)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
+    picture.setReadyMade("not raw");
+    QCOMPARE(picture.scaled(QSize(10, 5)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
+}
+
+void ToolkitTests::designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt()
+{
+    const QStringList installed = QFontDatabase::families();
+    for (const auto &[face, standIn] : {std::pair{"Arial", "Liberation Sans"}, std::pair{"Verdana", "DejaVu Sans"},
+                                        std::pair{"Garamond", "EB Garamond"}}) {
+        QStringList expected{QString::fromLatin1(face)};
+        if (!installed.contains(expected[0], Qt::CaseInsensitive)) {
+            if (installed.contains(QString::fromLatin1(standIn), Qt::CaseInsensitive))
+                expected = QStringList{QString::fromLatin1(standIn)};
+            else
+                expected << QString::fromLatin1(standIn);
+        }
+        const QFont font = tk::designedFont(QFont(), tk::FontDesign{QString::fromLatin1(face), 12, true});
+        QCOMPARE(font.families(), expected);
+        QCOMPARE(font.pixelSize(), 16);
+        QVERIFY(font.bold());
+    }
 }
 
 QTEST_MAIN(ToolkitTests)

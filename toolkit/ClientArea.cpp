@@ -16,6 +16,7 @@ ClientArea::ClientArea(OleColor backColor, QImage picture, QWidget *parent)
 
 void ClientArea::paintEvent(QPaintEvent *)
 {
+    m_painted = true;
     QPainter painter(this);
     painter.fillRect(rect(), m_backColor);
     if (!m_picture.isNull()) {

@@ -12,6 +12,8 @@ class ClientArea : public QWidget {
     Q_OBJECT
 public:
     ClientArea(OleColor backColor, QImage picture, QWidget *parent);
+    // Whether the area has been painted once.
+    bool painted() const { return m_painted; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -19,6 +21,7 @@ protected:
 private:
     QColor m_backColor;
     QImage m_picture;
+    bool m_painted = false;
 };
 
 } // namespace tk

@@ -9,29 +9,64 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QFontDatabase>
+#include <QHash>
 #include <QImage>
 
 namespace tk {
 
-void applyFont(QWidget *w, const FontDesign &design)
+namespace {
+
+// The families a designed face is set in. Faces the machine may lack are
+// backed by metric-compatible free faces; the first of the two that is
+// installed is named alone, since a font asked for by a family the machine
+// lacks sends Qt through fontconfig's whole fallback sort for every size and
+// weight, only to arrive at the face named here. Found once for each face.
+QStringList familiesFor(const QString &face)
 {
-    // Faces the machine may lack are backed by metric-compatible free faces.
-    QStringList families{design.face};
-    if (design.face == QLatin1String("Garamond"))
-        families << QStringLiteral("EB Garamond");
-    else if (design.face == QLatin1String("Arial"))
-        families << QStringLiteral("Liberation Sans");
-    else if (design.face == QLatin1String("Verdana"))
-        families << QStringLiteral("DejaVu Sans");
-    QFont font = w->font();
-    font.setFamilies(families);
+    static QHash<QString, QStringList> found;
+    if (const auto it = found.constFind(face); it != found.constEnd())
+        return *it;
+    QString standIn;
+    if (face == QLatin1String("Garamond"))
+        standIn = QStringLiteral("EB Garamond");
+    else if (face == QLatin1String("Arial"))
+        standIn = QStringLiteral("Liberation Sans");
+    else if (face == QLatin1String("Verdana"))
+        standIn = QStringLiteral("DejaVu Sans");
+    QStringList families{face};
+    if (!standIn.isEmpty()) {
+        const QStringList installed = QFontDatabase::families();
+        const auto has = [&](const QString &f) { return installed.contains(f, Qt::CaseInsensitive); };
+        if (has(face))
+            families = QStringList{face};
+        else if (has(standIn))
+            families = QStringList{standIn};
+        else
+            families << standIn;  // neither: Qt's own fallback decides, as it always could
+    }
+    found.insert(face, families);
+    return families;
+}
+
+} // namespace
+
+QFont designedFont(QFont font, const FontDesign &design)
+{
+    font.setFamilies(familiesFor(design.face));
     // Point sizes are whole pixels at 96 dots per inch (9.75 pt is 13 px); pixel
     // sizes keep text and layout in step on any screen.
     font.setPixelSize(qRound(design.points * 96.0 / 72.0));
     font.setWeight(design.bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+void applyFont(QWidget *w, const FontDesign &design)
+{
+    const QFont font = designedFont(w->font(), design);
     // An element made anew already has its font: setting it again would
     // send font-change events through the widget for nothing.
-    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != families)
+    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != font.families())
         w->setFont(font);
 }
 

@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 #include "ClientArea.h"
+#include "toolkit/Control.h"
 #include "toolkit/HiddenOwner.h"
 #include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"
@@ -7,6 +8,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
@@ -19,6 +23,16 @@ int &loadedForms()
 {
     static int count = 0;
     return count;
+}
+
+// A window icon read once, from its resource, for every window that shows it.
+QIcon iconFor(const QString &resource)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(resource);
+    if (it == icons.end())
+        it = icons.insert(resource, QIcon(resource));
+    return *it;
 }
 } // namespace
 
@@ -41,6 +55,21 @@ int Form::loadedCount()
     return loadedForms();
 }
 
+void Form::prepareFor(const FormDesign &design)
+{
+    // A font's glyphs come from a font engine that is made once for each face,
+    // size and weight, the first time text is measured or drawn in it.
+    const auto load = [](const QFont &font) { (void)QFontMetricsF(font).height(); };
+    load(QApplication::font());
+    load(QApplication::font("QMenuBar"));
+    for (const ControlDesign &d : design.controls) {
+        if (d.font)
+            load(designedFont(QApplication::font(), *d.font));
+    }
+    if (!design.iconResource.isEmpty())
+        iconFor(design.iconResource);
+}
+
 void Form::load()
 {
     if (m_loaded || m_unloading)
@@ -58,7 +87,7 @@ void Form::applyWindowDesign()
 {
     setWindowTitle(m_design.caption);
     if (!m_design.iconResource.isEmpty())
-        setWindowIcon(QIcon(m_design.iconResource));
+        setWindowIcon(iconFor(m_design.iconResource));
     const QImage picture = m_design.pictureResource.isEmpty() ? QImage() : readImageFile(m_design.pictureResource);
     m_client = new ClientArea(m_design.backColor, picture, this);
     setCentralWidget(m_client);
@@ -159,6 +188,11 @@ void Form::onMenuClick(const QString &name, std::function<void()> handler)
 QWidget *Form::client() const
 {
     return m_client;
+}
+
+bool Form::hasPainted() const
+{
+    return m_client && m_client->painted();
 }
 
 void Form::Show()

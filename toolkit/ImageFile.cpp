@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <cstring>
+
 namespace tk {
 
 namespace {
@@ -10,9 +12,18 @@ namespace {
 // How much of a file its kind is read from.
 constexpr qint64 signatureLength = 8;
 
+// The first bytes of pixels kept by rawImageBytes.
+constexpr char rawMagic[8] = {'T', 'Q', 'R', 'A', 'W', '1', '\0', '\0'};
+bool isRawImage(const QByteArray &signature)
+{
+    return signature.size() >= qsizetype(sizeof rawMagic) && std::memcmp(signature.constData(), rawMagic, sizeof rawMagic) == 0;
+}
+
 QImage readFrom(QIODevice &device)
 {
     const QByteArray signature = device.peek(signatureLength);
+    if (isRawImage(signature))
+        return rawImage(device.readAll());
     if (!imageFormatOf(signature).isEmpty()) {
         QImageReader told(&device);
         tellFormat(told, signature);
@@ -64,6 +75,61 @@ QImage readImageFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return readFrom(file);
+}
+
+namespace {
+struct RawHeader {
+    char magic[8];
+    qint32 width, height, format, bytesPerLine;
+};
+} // namespace
+
+QByteArray rawImageBytes(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    RawHeader header{};
+    std::memcpy(header.magic, rawMagic, sizeof rawMagic);
+    header.width = image.width();
+    header.height = image.height();
+    header.format = static_cast<qint32>(image.format());
+    header.bytesPerLine = static_cast<qint32>(image.bytesPerLine());
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    bytes.append(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
+    return bytes;
+}
+
+namespace {
+// The header of bytes written by rawImageBytes, checked against their length.
+bool readRawHeader(const QByteArray &bytes, RawHeader &header)
+{
+    if (bytes.size() < qsizetype(sizeof header))
+        return false;
+    std::memcpy(&header, bytes.constData(), sizeof header);
+    if (std::memcmp(header.magic, rawMagic, sizeof rawMagic) != 0 || header.width <= 0 || header.height <= 0
+        || header.format <= QImage::Format_Invalid || header.format >= QImage::NImageFormats
+        || header.bytesPerLine <= 0)
+        return false;
+    return bytes.size() - qsizetype(sizeof header) == qsizetype(header.bytesPerLine) * header.height;
+}
+} // namespace
+
+QSize rawImageSize(const QByteArray &bytes)
+{
+    RawHeader header{};
+    return readRawHeader(bytes, header) ? QSize(header.width, header.height) : QSize();
+}
+
+QImage rawImage(const QByteArray &bytes)
+{
+    RawHeader header{};
+    if (!readRawHeader(bytes, header))
+        return {};
+    QImage image(header.width, header.height, static_cast<QImage::Format>(header.format));
+    if (image.isNull() || image.bytesPerLine() != header.bytesPerLine)
+        return {};
+    std::memcpy(image.bits(), bytes.constData() + sizeof header, static_cast<size_t>(image.sizeInBytes()));
+    return image;
 }
 
 } // namespace tk

@@ -70,12 +70,24 @@ const QImage &Picture::image() const
     return m_data->image;
 }
 
+void Picture::setReadyMade(const QByteArray &raw)
+{
+    if (!m_data)
+        return;
+    m_data->readySize = rawImageSize(raw);
+    m_data->ready = m_data->readySize.isValid() ? raw : QByteArray();
+}
+
 QImage Picture::scaled(QSize target) const
 {
     if (isNull() || target.isEmpty())
         return {};
     if (target == size())
         return image();
+    if (target == m_data->readySize) {
+        if (QImage ready = rawImage(m_data->ready); !ready.isNull())
+            return ready;
+    }
     const QString key = shownKey(m_data->key, target);
     if (const QImage *kept = shownPictures().object(key))
         return *kept;

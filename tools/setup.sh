@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
-# Installs what building and testing the game needs, when it is missing.
-# Sourced by run.sh and test.sh; quick when everything is there.
+# Installs what building, running and testing the game needs, when it is
+# missing. Sourced by run.sh, test.sh and the tools; quick when everything is there.
 set -euo pipefail
 
-tq_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins
-             fonts-liberation2 fonts-dejavu-core fonts-ebgaramond
-             # the end-to-end tests: an X server, hands, the accessibility bus and its client, eyes
-             xvfb xdotool dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
-             x11-utils imagemagick
-             # typing through an input method that composes
-             ibus ibus-m17n
-             # the intro on Wayland: a compositor, and Qt's Wayland platform
-             weston qt6-wayland
-             # checking what installing puts in place, making the .deb and judging it
-             desktop-file-utils appstream dpkg-dev file lintian
-             # a comma-decimal locale for the tests, made in the build folder
-             locales)
+# What building and playing the game needs: the compiler, Qt with its X11 and
+# Wayland platforms, and the free faces that stand in for the designed ones.
+tq_game_packages=(cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-wayland
+                  fonts-liberation2 fonts-dejavu-core fonts-ebgaramond)
+
+# What the tests need beyond that.
+tq_test_packages=(# the end-to-end tests: an X server, hands, the accessibility bus and its client, eyes
+                  xvfb xdotool dbus at-spi2-core python3 python3-pyatspi gir1.2-atspi-2.0
+                  x11-utils imagemagick
+                  # typing through an input method that composes
+                  ibus ibus-m17n
+                  # the intro on Wayland: a compositor
+                  weston
+                  # checking what installing puts in place, making the .deb and judging it
+                  desktop-file-utils appstream dpkg-dev file lintian
+                  # a comma-decimal locale for the tests, made in the build folder
+                  locales)
+
+tq_packages=("${tq_game_packages[@]}" "${tq_test_packages[@]}")
 
 tq_install() {
   local missing=()

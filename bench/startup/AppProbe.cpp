@@ -3,6 +3,8 @@
 // it measures depends on TQ_BENCH_MODE:
 //   startup        process start to the intro window's first painted frame
 //   board          as startup, then Start at once; until the first board is painted
+//   press          as startup, then Start once the rules show it, as a player
+//                  presses it; until the first board is painted
 //   idle-intro     CPU use during the intro's rules phase
 //   idle-memorise  CPU use during the memorise phase of the first game
 //   memory         resident memory over TQ_BENCH_ARG New Games (default 1000)
@@ -102,7 +104,25 @@ void attach()
         }
         // Every other mode goes on to the game, as a click on Start does.
         afterFirstPaint(isMain, [m](QWidget *main) { onBoard(m, *qobject_cast<game::frmmain *>(main)); });
-        introWindow->cmdok_Click();
+        const auto pressStart = [](intro::frmRadavirar *intro) {
+            report("start_press_cpu_ms", cpuSeconds() * 1000);
+            intro->cmdok_Click();
+        };
+        if (m != QLatin1String("press")) {
+            pressStart(introWindow);
+            return;
+        }
+        // Start shows with the rules, after the title's fade; looked for every 10 ms.
+        QPointer<intro::frmRadavirar> intro(introWindow);
+        auto *poll = new QTimer(qApp);
+        QObject::connect(poll, &QTimer::timeout, qApp, [intro, poll, pressStart] {
+            if (!intro || !intro->cmdok->isVisible())
+                return;
+            poll->stop();
+            poll->deleteLater();
+            pressStart(intro);
+        });
+        poll->start(10);
     });
 }
 

@@ -10,6 +10,9 @@
 
 namespace tk {
 
+// `font` set in a designed face, size and weight.
+QFont designedFont(QFont font, const FontDesign &design);
+
 // Applies a designed font (face, points, weight) to a widget.
 void applyFont(QWidget *w, const FontDesign &font);
 

@@ -54,9 +54,17 @@ public:
 
     // The window's client area, which holds the designed controls.
     QWidget *client() const;
+    // Whether the window's content has been painted once.
+    bool hasPainted() const;
 
     // Windows loaded now.
     static int loadedCount();
+
+    // Loads ahead what a window of `design` needs first and that outlives any
+    // one window: the fonts its controls are set in, with the program's own
+    // that menus and new controls start in, and its icon. For a moment the
+    // program waits anyway; the window's loading then finds them ready.
+    static void prepareFor(const FormDesign &design);
 
 protected:
     // Looks up the controls the window's code uses; runs before the load procedure.

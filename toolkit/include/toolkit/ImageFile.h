@@ -22,7 +22,18 @@ void tellFormat(QImageReader &reader, const QByteArray &data);
 // The image encoded in `data`; a null image when it cannot be read.
 QImage readImage(const QByteArray &data);
 
-// The image in the file or resource at `path`; a null image when it cannot be read.
+// The image in the file or resource at `path`, pixels kept by rawImageBytes
+// among them; a null image when it cannot be read.
 QImage readImageFile(const QString &path);
+
+// An image's pixels exactly as they lie in memory, with their size, format
+// and line length: what is made ahead of time and shown as it is, without
+// decoding and without the rounding an encoder's colour conversions bring.
+QByteArray rawImageBytes(const QImage &image);
+
+// The image written by rawImageBytes; a null image for any other bytes.
+QImage rawImage(const QByteArray &bytes);
+// Its size, read from the bytes' header alone; an invalid size for any other bytes.
+QSize rawImageSize(const QByteArray &bytes);
 
 } // namespace tk

@@ -3,6 +3,8 @@
 // made from its file knows its size from the file's header and decodes its
 // pixels only when they are first needed. A picture with a key (a name that
 // stands for its pixels) keeps the sizes it is shown at in a cache.
+// A picture may also carry its pixels ready-made at the size it is mostly
+// shown at.
 // A null Picture stands for "no picture".
 #include <QByteArray>
 #include <QImage>
@@ -28,6 +30,10 @@ public:
     const QImage &image() const;
     // The picture smoothly stretched to `target` pixels.
     QImage scaled(QSize target) const;
+    // Gives the picture its pixels ready-made at one size it is shown at, as
+    // rawImageBytes wrote them: shown at that size, it needs neither decoding
+    // nor scaling. They must be what scaled() makes at that size.
+    void setReadyMade(const QByteArray &raw);
     // True when both name the same stored image.
     bool sameAs(const Picture &other) const { return m_data == other.m_data; }
 
@@ -38,6 +44,8 @@ private:
         QString key;
         QByteArray file;  // where the pixels come from, when not decoded yet
         QImage image;     // the full pixels, once decoded
+        QByteArray ready; // the pixels at one shown size, made ahead (rawImageBytes)
+        QSize readySize;
     };
     QImage decoded() const;
     std::shared_ptr<Data> m_data;

@@ -1,0 +1,86 @@
+// Run by the build: makes every catalog picture's pixels at the size the
+// board shows it, so that the first board needs neither decoding nor scaling.
+//   tq-catalog-shown OUTDIR PICTURE...   (pictures named NNN.ext, NNN the entry)
+// Writes OUTDIR/NNN for every entry 1..101: the pixels as rawImageBytes keeps
+// them, made by the same Picture::scaled the program runs, or an empty file
+// for a picture the board shows at its own size; and OUTDIR/whole/001, the
+// placeholder decoded whole, which the intro and every covered slot show. A picture shown at any other
+// size is scaled when shown, as before; so a board whose sizes change stays right.
+#include "catalog/ImageList.h"
+#include "toolkit/ImageFile.h"
+#include "toolkit/Int16.h"
+#include "toolkit/Twips.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+// The board's picture box is 1410 twips square: a picture larger than it
+// either way is fitted into it with its proportions kept.
+constexpr std::int32_t boardBox = 1410;
+
+// The size in pixels the board shows a picture of `size` pixels at.
+QSize boardSize(QSize size)
+{
+    const std::int32_t height = tk::clng(tk::toTwips(size.height()));
+    const std::int32_t width = tk::clng(tk::toTwips(size.width()));
+    if (width < boardBox && height < boardBox)
+        return size;
+    if (height < width)
+        return {tk::toPixels(boardBox),
+                tk::toPixels(static_cast<float>(static_cast<double>(tk::mul32(boardBox, height)) / width))};
+    return {tk::toPixels(static_cast<float>(static_cast<double>(tk::mul32(boardBox, width)) / height)),
+            tk::toPixels(boardBox)};
+}
+
+bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: tq-catalog-shown OUTDIR PICTURE...\n");
+        return 2;
+    }
+    const QDir out(args.at(1));
+    if (!out.mkpath(QStringLiteral("whole")))
+        return 1;
+    QList<QByteArray> made(catalog::ImageList::count + 1);
+    for (const QString &path : args.mid(2)) {
+        bool ok = false;
+        const int index = QFileInfo(path).baseName().toInt(&ok);
+        QFile file(path);
+        if (!ok || index < 1 || index > catalog::ImageList::count || !file.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "tq-catalog-shown: %s is no catalog picture\n", qPrintable(path));
+            return 1;
+        }
+        try {
+            const tk::Picture picture = catalog::loadPicture(file.readAll(), path);
+            const QSize shown = boardSize(picture.size());
+            if (shown != picture.size())
+                made[index] = tk::rawImageBytes(picture.scaled(shown));
+            if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), tk::rawImageBytes(picture.image())))
+                return 1;
+        } catch (const tk::RuntimeError &) {
+            std::fprintf(stderr, "tq-catalog-shown: %s cannot be decoded\n", qPrintable(path));
+            return 1;
+        }
+    }
+    for (int index = 1; index <= catalog::ImageList::count; ++index) {
+        if (!write(out.filePath(QStringLiteral("%1").arg(index, 3, 10, QLatin1Char('0'))), made[index]))
+            return 1;
+    }
+    return 0;
+}
