@@ -147,6 +147,7 @@ void RulesTests::drawRedrawsACollisionAndChecksEveryEarlierSlotAgain()
     for (int s = 1; s <= 14; ++s)
         QCOMPARE(drawn[s], s + 1);
     QCOMPARE(drawn[15], slot15);
+    QCOMPARE(random.reseeds, 15);  // once a slot, never for a redraw
 }
 
 void RulesTests::afterRecallTickNTheClockReadsNPassedAndTheRestRemaining()

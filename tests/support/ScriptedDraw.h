@@ -23,13 +23,16 @@ public:
     // Queues raw numbers in [0, 1).
     void dealRaw(float value) { m_values.push_back(value); }
 
-    void randomize() override {}
+    void randomize() override { ++reseeds; }
     float rnd() override
     {
         const float value = m_values.front();
         m_values.pop_front();
         return value;
     }
+
+    // How often the draw asked for a reseed.
+    int reseeds = 0;
 
 private:
     std::deque<float> m_values;
