@@ -79,6 +79,9 @@ features=(
   androiddeployqt windeployqt
   # the second, Direct2D-drawn Windows platform: the game uses "windows"
   direct2d
+  # Windows draws text with its own font engines (DirectWrite, GDI), and the
+  # game's texts are Latin: no FreeType engine, no HarfBuzz shaping
+  freetype harfbuzz
 )
 off=()
 for f in "${features[@]}"; do off+=("-DFEATURE_$f=OFF"); done
@@ -93,7 +96,6 @@ cmake -S "$src/qtbase" -B "$build" -G Ninja \
   -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
   -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_opengl=ON \
   -DFEATURE_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=ON -DFEATURE_png=ON \
-  -DFEATURE_freetype=ON -DFEATURE_harfbuzz=ON \
   "${off[@]}"
 
 # 3. Build and install at the lowest priority.
