@@ -33,14 +33,30 @@ def label_box(slot, menu):
     return round(left), round(top), 1410 // TWIPS_PER_PIXEL, 375 // TWIPS_PER_PIXEL
 
 
-def read_label(shot, x, y, w, h):
+# Ways of enlarging a label before it is read: small bold capitals read best
+# at different sizes and thresholds, short names especially.
+PREPARATIONS = [["-resize", "600%", "-threshold", "55%"], ["-resize", "400%", "-threshold", "60%"],
+                ["-resize", "500%", "-threshold", "50%"], ["-resize", "300%"]]
+
+
+def readings(shot, x, y, w, h):
+    """What tesseract reads in the label, once for each preparation."""
+    found = []
     with tempfile.NamedTemporaryFile(suffix=".png") as crop:
-        subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-colorspace", "Gray",
-                        "-resize", "400%", "-bordercolor", "white", "-border", "20", crop.name], check=True)
-        out = subprocess.run(["tesseract", crop.name, "-", "--psm", "7", "-c",
-                              "tessedit_char_whitelist=ABCDEFGHIJKLMNOPQRSTUVWXYZ"],
-                             capture_output=True, text=True, check=True).stdout
-    return re.sub(r"[^A-Z]", "", out.upper())
+        for preparation in PREPARATIONS:
+            subprocess.run(["convert", shot, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-colorspace", "Gray",
+                            *preparation, "-bordercolor", "white", "-border", "30", crop.name], check=True)
+            out = subprocess.run(["tesseract", crop.name, "-", "--psm", "7", "-c",
+                                  "tessedit_char_whitelist=ABCDEFGHIJKLMNOPQRSTUVWXYZ"],
+                                 capture_output=True, text=True, check=True).stdout
+            found.append(re.sub(r"[^A-Z]", "", out.upper()))
+    return found
+
+
+def read_label(shot, x, y, w, h, keys):
+    """The catalog name the label shows, when every reading that names one names the same."""
+    named = {r for r in readings(shot, x, y, w, h) if r in keys}
+    return named.pop() if len(named) == 1 else "?"
 
 
 def main():
@@ -48,8 +64,7 @@ def main():
     keys = set(catalog_keys(source))
     for slot in range(1, 16):
         left, top, w, h = label_box(slot, menu)
-        word = read_label(shot, x + left, y + top, w, h)
-        print(word if word in keys else "?")
+        print(read_label(shot, x + left, y + top, w, h, keys))
 
 
 if __name__ == "__main__":
