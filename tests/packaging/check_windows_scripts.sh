@@ -13,13 +13,12 @@ python3 -c 'import ast, sys; ast.parse(open(sys.argv[1]).read(), sys.argv[1])' t
 check=$(mktemp --suffix=.cmake)
 trap 'rm -f "$check"' EXIT
 cat >"$check" <<'CMAKE'
-set(TQ_WINDOWS_QT_PREFIX /opt/windows-qt)
 include(tools/windows/mingw-w64.cmake)
 foreach(rule "CMAKE_SYSTEM_NAME;Windows" "CMAKE_CXX_COMPILER;x86_64-w64-mingw32-g++-posix"
              "CMAKE_C_COMPILER;x86_64-w64-mingw32-gcc-posix" "CMAKE_FIND_ROOT_PATH_MODE_LIBRARY;ONLY"
              "CMAKE_FIND_ROOT_PATH_MODE_INCLUDE;ONLY" "CMAKE_FIND_ROOT_PATH_MODE_PACKAGE;ONLY"
              "CMAKE_FIND_ROOT_PATH_MODE_PROGRAM;NEVER"
-             "CMAKE_FIND_ROOT_PATH;/usr/x86_64-w64-mingw32;/opt/windows-qt")
+             "CMAKE_FIND_ROOT_PATH;/usr/x86_64-w64-mingw32")
   list(POP_FRONT rule name)
   if(NOT "${${name}}" STREQUAL "${rule}")
     message(FATAL_ERROR "${name} is '${${name}}', not '${rule}'")

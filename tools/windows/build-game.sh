@@ -29,9 +29,11 @@ stage=$build/$name
 jobs=${TQ_JOBS:-2}
 triple=x86_64-w64-mingw32
 
+# Qt's own toolchain file finds the Windows Qt and the build machine's Qt
+# tools, and loads the mingw toolchain.
 cmake -S "$repo" -B "$build/game" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
-  -DTQ_WINDOWS_QT_PREFIX="$qt" -DCMAKE_PREFIX_PATH="$qt" \
+  -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release \
   -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF

@@ -1,10 +1,8 @@
 # CMake toolchain for 64-bit Windows with Debian's mingw-w64 (posix threads,
 # so that std::thread and std::mutex work as Qt expects). Used to build Qt's
 # base libraries and the game for Windows (tools/windows/build-qt.sh,
-# tools/windows/build-game.sh).
-#
-# TQ_WINDOWS_QT_PREFIX, when set, is where the Windows Qt is installed: it is
-# searched for packages, libraries and headers next to mingw's own root.
+# tools/windows/build-game.sh, which loads it through the Windows Qt's own
+# qt.toolchain.cmake, so that the Windows Qt is found too).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -15,11 +13,7 @@ set(CMAKE_RC_COMPILER ${TQ_MINGW_TRIPLE}-windres)
 
 # Look for the target's libraries and headers only in the target's roots,
 # never in the build machine's /usr; programs come from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${TQ_MINGW_TRIPLE})
-if(TQ_WINDOWS_QT_PREFIX)
-  list(APPEND CMAKE_FIND_ROOT_PATH ${TQ_WINDOWS_QT_PREFIX})
-endif()
-list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES TQ_WINDOWS_QT_PREFIX)
+list(APPEND CMAKE_FIND_ROOT_PATH /usr/${TQ_MINGW_TRIPLE})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

@@ -68,28 +68,21 @@ shot() {
   import -window root "$shots/$1.png"
   echo "screenshot: $shots/$1.png"
 }
-# Waits up to $1 seconds for an X window whose name matches $2; prints its id.
+# Waits up to $2 seconds for a shown window of the game titled $1 (a trailing
+# * matches any end); prints its client area on the screen: X Y WIDTH HEIGHT.
 wait_window() {
-  local id
-  for _ in $(seq $(($1 * 10))); do
-    id=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -n 1) && [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-# The X geometry of a window: "X Y WIDTH HEIGHT".
-geometry() {
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-                           /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+  wine "$reader" wait "$1" "$2"
 }
 
-# 1. The intro, read from outside while it fades.
-wine "$reader" fade 7 >"$shots/fade.txt" 2>&1 &
+# 1. The intro, read from outside while it fades: the reader waits for it and
+#    prints where it is, then every change of its style and alpha.
+wine "$reader" fade 8 >"$shots/fade.txt" 2>&1 &
 fade_pid=$!
 wine "$game" >"$shots/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
-intro=$(wait_window 60 '^Tavlin Quorvane$') || fail "the intro did not show"
+for _ in $(seq 600); do grep -q '^intro at' "$shots/fade.txt" && break; sleep 0.1; done
+read -r _ _ ix iy _ _ < <(grep '^intro at' "$shots/fade.txt") || fail "the intro did not show"
 sleep 0.9
 shot intro-title
 sleep 3.5
@@ -100,9 +93,8 @@ cat "$shots/fade.txt"
 
 echo "== A repaint Windows asks for (the intro invalidated, WM_PAINT delivered):"
 wine "$reader" repaint | tee "$shots/repaint.txt"
-read -r ix iy _ _ < <(geometry "$intro")
 # Start: 2760, 1430 twips, 1095 by 300 (15 twips a pixel).
-start_x=$((ix + 184 + 36)) start_y=$((iy + 95 + 10))
+start_x=$((ix + 2760 / 15 + 36)) start_y=$((iy + 1430 / 15 + 10))
 echo "== A repaint the pointer causes (hovering over Start, then away):"
 xdotool mousemove "$start_x" "$start_y"
 sleep 0.5
@@ -112,14 +104,15 @@ sleep 0.5
 echo "moved away: $(wine "$reader" state)" | tee -a "$shots/repaint.txt"
 wine "$reader" windows >"$shots/windows-intro.txt"
 
-# 2. Start opens the board.
+# 2. Start opens the board; the 20 seconds of memorising start with it.
 xdotool mousemove "$start_x" "$start_y" click 1
-main=$(wait_window 20 '^Tavlin Quorvane - Game') || fail "Start did not open the main window"
+read -r mx my mw mh < <(wait_window 'Tavlin Quorvane - Game*' 30) || fail "Start did not open the main window"
+opened=$(date +%s)
 sleep 2
 shot memorise
-read -r mx my mw mh < <(geometry "$main")
-menu=$((mh - 7215 / 15))  # the client area is 7215 twips high; the menu bar sits on top of it
-echo "main window at $mx,$my, ${mw}x${mh}, menu bar $menu pixels"
+wine "$reader" windows >"$shots/windows-main.txt"
+menu=$((mh - 7215 / 15))  # the client area is 7215 twips high under the menu bar
+echo "main window's client area at $mx,$my, ${mw}x${mh}, menu bar $menu pixels"
 mapfile -t words < <(python3 "$here/board-words.py" "$shots/memorise.png" "$mx" "$my" "$menu" \
                      "$repo/catalog/ImageList.cpp")
 echo "names read on the board: ${words[*]}"
@@ -135,8 +128,8 @@ if [ ${#known[@]} -eq 15 ]; then
   done
 fi
 
-# 3. Recall: the 20 seconds are over when every name reads "Think".
-sleep 19
+# 3. Recall, once the 20 seconds are over: the names all read "Think".
+sleep $((opened + 23 - $(date +%s) > 0 ? opened + 23 - $(date +%s) : 0))
 shot recall
 # Box n holds a name of the board for 11 boxes, box 12 repeats box 3, box 13
 # a word of no picture here, boxes 14 and 15 stay empty; typed in lower case,
@@ -154,7 +147,7 @@ for text in "${typed[@]}"; do
 done
 shot answers
 xdotool key Return
-box=$(wait_window 10 '^Tavlin Quorvane$') || fail "no result box"
+wait_window 'Tavlin Quorvane' 15 >/dev/null || fail "no result box"
 sleep 1
 shot result
 

@@ -9,6 +9,11 @@
 //   window-reader repaint          a reading, then the intro is made to
 //                                  repaint, then readings after it
 //   window-reader windows          the game's top-level windows
+//   window-reader wait TITLE SECONDS
+//                                  wait for a shown window of the game with
+//                                  this title (a trailing * matches any end),
+//                                  then print its client area on the screen:
+//                                  X Y WIDTH HEIGHT
 //   window-reader clipboard FILE   the clipboard's text, as UTF-8, into FILE
 //
 // Exits 1 when what it reads is missing, 2 on a wrong command line.
@@ -137,6 +142,43 @@ std::string describe(const Reading &r)
     return text;
 }
 
+// The client area of `hwnd` on the screen: "X Y WIDTH HEIGHT".
+std::string clientArea(HWND hwnd)
+{
+    RECT client = {};
+    GetClientRect(hwnd, &client);
+    POINT origin = {0, 0};
+    ClientToScreen(hwnd, &origin);
+    char text[64];
+    std::snprintf(text, sizeof text, "%ld %ld %ld %ld", origin.x, origin.y, client.right, client.bottom);
+    return text;
+}
+
+bool titled(HWND hwnd, const std::wstring &pattern)
+{
+    const std::wstring title = titleOf(hwnd);
+    if (!pattern.empty() && pattern.back() == L'*')
+        return title.compare(0, pattern.size() - 1, pattern, 0, pattern.size() - 1) == 0;
+    return title == pattern;
+}
+
+int wait(const char *title, double seconds)
+{
+    std::wstring pattern(title, title + std::strlen(title));
+    const DWORD until = GetTickCount() + DWORD(seconds * 1000);
+    do {
+        for (HWND hwnd : gameWindows()) {
+            if (IsWindowVisible(hwnd) && titled(hwnd, pattern)) {
+                std::printf("%s\n", clientArea(hwnd).c_str());
+                return 0;
+            }
+        }
+        Sleep(20);
+    } while (GetTickCount() < until);
+    std::printf("no window \"%s\" within %g s\n", title, seconds);
+    return 1;
+}
+
 int fade(double seconds)
 {
     LARGE_INTEGER frequency, start, now;
@@ -151,6 +193,8 @@ int fade(double seconds)
         Sleep(1);
     }
     QueryPerformanceCounter(&start);
+    std::printf("intro at %s\n", clientArea(intro).c_str());
+    std::fflush(stdout);
     Reading last;
     bool first = true;
     long samples = 0, shownNotLayered = 0, lost = 0;
@@ -269,8 +313,10 @@ int main(int argc, char **argv)
         return repaint();
     if (command == "windows")
         return windows();
+    if (command == "wait" && argc == 4)
+        return wait(argv[2], std::atof(argv[3]));
     if (command == "clipboard" && argc == 3)
         return clipboard(argv[2]);
-    std::fprintf(stderr, "usage: window-reader fade SECONDS | state | repaint | windows | clipboard FILE\n");
+    std::fprintf(stderr, "usage: window-reader fade SECONDS | state | repaint | windows | wait TITLE SECONDS | clipboard FILE\n");
     return 2;
 }
