@@ -82,7 +82,8 @@ wine "$game" >"$shots/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
 for _ in $(seq 600); do grep -q '^intro at' "$shots/fade.txt" && break; sleep 0.1; done
-read -r _ _ ix iy _ _ < <(grep '^intro at' "$shots/fade.txt") || fail "the intro did not show"
+grep -q '^intro at' "$shots/fade.txt" || fail "the intro did not show"
+read -r _ _ ix iy _ _ < <(grep '^intro at' "$shots/fade.txt")
 sleep 0.9
 shot intro-title
 sleep 3.5
@@ -106,7 +107,8 @@ wine "$reader" windows >"$shots/windows-intro.txt"
 
 # 2. Start opens the board; the 20 seconds of memorising start with it.
 xdotool mousemove "$start_x" "$start_y" click 1
-read -r mx my mw mh < <(wait_window 'Tavlin Quorvane - Game*' 30) || fail "Start did not open the main window"
+area=$(wait_window 'Tavlin Quorvane - Game*' 30) || fail "Start did not open the main window"
+read -r mx my mw mh <<<"$area"
 opened=$(date +%s)
 sleep 2
 shot memorise
