@@ -79,6 +79,10 @@ features=(
   androiddeployqt windeployqt
   # the second, Direct2D-drawn Windows platform: the game uses "windows"
   direct2d
+  # the game draws with Qt's raster engine: no OpenGL, and so also not the
+  # dynamic OpenGL that Windows builds have by default (with "opengl" alone
+  # turned off, that stays on, and 6.4.2's windows plugin does not compile)
+  opengl opengl_dynamic dynamicgl opengl_desktop
   # Windows draws text with its own font engines (DirectWrite, GDI), and the
   # game's texts are Latin: no FreeType engine, no HarfBuzz shaping
   freetype harfbuzz
@@ -94,7 +98,7 @@ cmake -S "$src/qtbase" -B "$build" -G Ninja \
   -DBUILD_SHARED_LIBS=ON \
   -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
-  -DFEATURE_gui=ON -DFEATURE_widgets=ON -DFEATURE_opengl=ON \
+  -DFEATURE_gui=ON -DFEATURE_widgets=ON \
   -DFEATURE_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=ON -DFEATURE_png=ON \
   "${off[@]}"
 
