@@ -104,6 +104,13 @@ xdotool mousemove 5 5
 sleep 0.5
 echo "moved away: $(wine "$reader" state)" | tee -a "$shots/repaint.txt"
 wine "$reader" windows >"$shots/windows-intro.txt"
+# The fade holds when no reading, through the fade and around the repaints,
+# found the shown intro without WS_EX_LAYERED. Checked once the game is over,
+# so that a run shows all it can either way.
+fade_held=yes
+grep -q 'held in every reading while shown' "$shots/fade.txt" || fade_held=no
+grep -q 'not-layered' "$shots/repaint.txt" && fade_held=no
+echo "WS_EX_LAYERED held through the fade and Qt's repaints: $fade_held"
 
 # 2. Start opens the board; the 20 seconds of memorising start with it.
 xdotool mousemove "$start_x" "$start_y" click 1
@@ -186,4 +193,5 @@ status=0
 wait "$game_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
 echo "ok: Ctrl+Q ended the game with status 0"
+[ "$fade_held" = yes ] || fail "the intro lost WS_EX_LAYERED while shown (see $shots/fade.txt and repaint.txt)"
 echo "Played a whole game under Wine; screenshots and readings in $shots"
