@@ -90,7 +90,14 @@ sleep 3.5
 shot intro-rules
 wait "$fade_pid" || fail "the fade could not be read"
 echo "== The intro's layered state, every change while it fades (from its first sighting):"
-cat "$shots/fade.txt"
+lines=$(wc -l <"$shots/fade.txt")
+if [ "$lines" -le 150 ]; then
+  cat "$shots/fade.txt"
+else
+  head -n 120 "$shots/fade.txt"
+  echo "... $((lines - 121)) more changes in $shots/fade.txt ..."
+  tail -n 1 "$shots/fade.txt"
+fi
 
 echo "== A repaint Windows asks for (the intro invalidated, WM_PAINT delivered):"
 wine "$reader" repaint | tee "$shots/repaint.txt"
