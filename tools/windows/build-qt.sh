@@ -63,6 +63,13 @@ if [ ! -d "$src/qtbase/src" ]; then
   mv "$src/qtbase.partial" "$src/qtbase"
 fi
 
+# Qt 6.4.2 compiles its DirectWrite font database only with Direct2D, which
+# is left out below, but the windows platform plugin offers it whenever
+# DirectWrite 3 is there: it would not link. The plugin is made to offer it
+# only with Direct2D too; its default, GDI's font database, is what it uses.
+integration=$src/qtbase/src/plugins/platforms/windows/qwindowsintegration.cpp
+sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' "$integration"
+
 # 2. Configure: only what the game uses. Everything Qt can take from the
 #    system is taken from its own bundled copy, so the build does not depend
 #    on what the build machine has installed for Linux.
