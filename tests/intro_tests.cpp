@@ -120,6 +120,7 @@ private slots:
     void settransparencyClampsIntoTheCallersVariable();
     void settransparencyAppliesTheLevelOnEveryCall();
     void settransparencyOnAClosedWindowOnlyClamps();
+    void qtIsToldAnOpacityBelowOneThatRoundsToTheLevel();
     void hiddenOwnerStaysUnseenAndOwnsTheIntroUntilItCloses();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame_data();
     void startClosesTheIntroAndOpensTheMainWindowWithAGame();
@@ -353,6 +354,17 @@ void IntroTests::settransparencyAppliesTheLevelOnEveryCall()
     intro::Hyperlinkmodule::settransparency(plain.window.winId(), level);
     QVERIFY(shownAt(plain.window, 100, QPoint(60, 50)));
     QVERIFY(shownAt(plain.window, 100, QPoint(60, 20)));
+}
+
+void IntroTests::qtIsToldAnOpacityBelowOneThatRoundsToTheLevel()
+{
+    // Qt keeps a window layered on Windows only below 1, and turns the
+    // opacity it is told into an alpha byte by rounding 255 times it.
+    for (int alpha = 0; alpha <= 255; ++alpha) {
+        const qreal opacity = intro::Hyperlinkmodule::qtopacity(static_cast<std::uint8_t>(alpha));
+        QVERIFY2(opacity < 1.0 && !qFuzzyCompare(opacity, 1.0), qPrintable(QString::number(alpha)));
+        QCOMPARE(qRound(255.0 * opacity), alpha);
+    }
 }
 
 void IntroTests::settransparencyOnAClosedWindowOnlyClamps()

@@ -257,6 +257,21 @@ def write_ico(out, images):
         f.write(data + body)
 
 
+def write_png_ico(out, pngs):
+    """An icon whose entries are PNG files as they are, as Windows (Vista and
+    later) reads them; pngs: list of (png, size)."""
+    blobs = [(size, open(png, "rb").read()) for png, size in pngs]
+    data = struct.pack("<HHH", 0, 1, len(blobs))
+    offset = 6 + 16 * len(blobs)
+    body = b""
+    for size, blob in blobs:
+        data += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
+        offset += len(blob)
+        body += blob
+    with open(out, "wb") as f:
+        f.write(data + body)
+
+
 def art_size(width, height):
     return min(2048, max(512, 4 * max(width, height)))
 
@@ -406,6 +421,11 @@ def build_app_icons(tmp):
         run([CONVERT, raw, "-strip", "-define", "png:exclude-chunks=date,time",
              f"PNG32:{out}"])
         written.append(out)
+    # The program's icon on Windows (app/tavlin-quorvane.rc), from the same PNGs.
+    program_ico = os.path.join(apps, "tavlin-quorvane.ico")
+    write_png_ico(program_ico, [(os.path.join(apps, "hicolor", f"{size}x{size}", "apps", "tavlin-quorvane.png"), size)
+                                for size in (16, 32, 48, 256)])
+    written.append(program_ico)
     ico = os.path.join(ROOT, "designs", "icons", "frmmain.ico")
     png32 = os.path.join(tmp, "app-32.png")
     write_ico(ico, [(png32, 32, 8), (png32, 32, 24), (png32, 32, 32)])

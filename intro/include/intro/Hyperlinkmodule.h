@@ -13,6 +13,14 @@ namespace intro::Hyperlinkmodule {
 // failures are ignored; a handle that names no window changes nothing.
 void settransparency(WId hwnd, tk::Int16 &level);
 
+// The opacity Qt itself is told for a window faded to `alpha` through user32
+// on Windows: alpha / 255, but for 255 a value just below 1 that still rounds
+// to 255. Qt 6.4 repaints a frameless window through a backing store that
+// leaves the window layered only while Qt's own opacity for it is below 1,
+// and otherwise clears WS_EX_LAYERED, whoever set it: each repaint would
+// undo the fade. Told this opacity, Qt keeps the window layered at the level.
+qreal qtopacity(std::uint8_t alpha);
+
 // The system error code recorded after the last platform call; nothing in the
 // program acts on it.
 std::uint32_t lastplatformerror();
