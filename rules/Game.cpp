@@ -24,7 +24,7 @@ Tick Game::memoriseTick()
 
 bool Game::startRecall()
 {
-    if (m_phase != Phase::Memorise || m_memorised < memoriseSeconds)
+    if (m_phase != Phase::Memorise)
         return false;
     m_phase = Phase::Recall;
     m_elapsedSeconds = 0;

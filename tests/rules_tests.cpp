@@ -174,7 +174,8 @@ void RulesTests::wholeGames_data()
     QTest::newRow("the nineteenth") << "m19" << "Memorise 19 " + all + " clock M counted";
     QTest::newRow("the twentieth ends the count") << "m20" << "Memorise 20 " + all + " clock - done";
     QTest::newRow("no twenty-first") << "m21" << "Memorise 20 " + all + " clock - ignored";
-    QTest::newRow("recall not before 20") << "m19 S" << "Memorise 19 " + all + " clock M counted";
+    QTest::newRow("recall started early") << "m19 S" << "Recall 0:0 1:60 " + covered + " clock R counted";
+    QTest::newRow("recall starts once") << "m20 S r3 S" << "Recall 0:3 1:57 " + covered + " clock R counted";
     QTest::newRow("recall covers the board") << "m20 S" << "Recall 0:0 1:60 " + covered + " clock R done";
     QTest::newRow("recall tick 1") << "m20 S r1" << "Recall 0:1 1:59 " + covered + " clock R counted";
     QTest::newRow("recall tick 59") << "m20 S r59" << "Recall 0:59 1:1 " + covered + " clock R counted";

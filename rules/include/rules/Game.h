@@ -46,7 +46,7 @@ public:
     void newGame(RandomSource &random, const KeyOf &keyOf);
     // One second of the memorise count.
     Tick memoriseTick();
-    // Covers the board, opens the answers and sets the recall clock to 2 minutes; false unless the count is done.
+    // Covers the board, opens the answers and sets the recall clock to 2 minutes; false unless memorising.
     bool startRecall();
     // One second of the recall clock.
     Tick recallTick();
