@@ -10,18 +10,11 @@ tq_windows_qt_prefix() {
   echo "$(tq_windows_cache)/qt-6.4.2-mingw-w64"
 }
 
-# Installs the Debian packages given that are missing, as tools/setup.sh does.
+# Installs the Debian packages given that are missing: tools/setup.sh's tq_install.
+# shellcheck source=tools/setup.sh
+. "$(dirname "${BASH_SOURCE[0]}")/../setup.sh"
 tq_windows_install() {
-  local missing=()
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  tq_install "$@"
 }
 
 # The Debian mirror the system's apt already uses (deb.debian.org when none is named).
