@@ -4,11 +4,12 @@ them: each name label is cut out where the board puts it, enlarged and read
 by tesseract, and what it reads is taken only when it is one of the catalog's
 names, spelt exactly.
 
-    board-words.py SCREENSHOT X Y MENU_HEIGHT CATALOG_SOURCE
+    board-words.py SCREENSHOT X Y MENU_HEIGHT CATALOG_TABLE
 
 X, Y: where the main window's client area (its menu bar on top) is on the
 screen; MENU_HEIGHT: the menu bar's height in pixels. Prints one line per
 slot, 1 to 15: the name read, or "?" when none was read for sure."""
+import csv
 import re
 import subprocess
 import sys
@@ -17,11 +18,10 @@ import tempfile
 TWIPS_PER_PIXEL = 15
 
 
-def catalog_keys(source):
-    """The catalog's names, from the array of keys in its source."""
-    text = open(source, encoding="utf-8").read()
-    block = re.search(r"keys = \{(.*?)\};", text, re.S).group(1)
-    return re.findall(r'"([^"]+)"', block)
+def catalog_keys(table):
+    """The catalog's names, from the table the build makes the catalog from."""
+    with open(table, encoding="utf-8", newline="") as rows:
+        return [row["key"] for row in csv.DictReader(rows, delimiter="\t")]
 
 
 def label_box(slot, menu):
@@ -60,8 +60,8 @@ def read_label(shot, x, y, w, h, keys):
 
 
 def main():
-    shot, x, y, menu, source = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
-    keys = set(catalog_keys(source))
+    shot, x, y, menu, table = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), int(sys.argv[4]), sys.argv[5]
+    keys = set(catalog_keys(table))
     for slot in range(1, 16):
         left, top, w, h = label_box(slot, menu)
         print(read_label(shot, x + left, y + top, w, h, keys))

@@ -71,7 +71,7 @@ shot() {
 # Waits up to $2 seconds for a shown window of the game titled $1 (a trailing
 # * matches any end); prints its client area on the screen: X Y WIDTH HEIGHT.
 wait_window() {
-  wine "$reader" wait "$1" "$2"
+  wine "$reader" wait "$1" "$2" | tr -d '\r'  # a Windows program's lines end in CR LF
 }
 
 # 1. The intro, read from outside while it fades: the reader waits for it and
@@ -83,7 +83,6 @@ game_pid=$!
 pids+=("$game_pid")
 for _ in $(seq 600); do grep -q '^intro at' "$shots/fade.txt" && break; sleep 0.1; done
 grep -q '^intro at' "$shots/fade.txt" || fail "the intro did not show"
-read -r _ _ ix iy _ _ < <(grep '^intro at' "$shots/fade.txt")
 sleep 0.9
 shot intro-title
 sleep 3.5
@@ -101,6 +100,10 @@ fi
 
 echo "== A repaint Windows asks for (the intro invalidated, WM_PAINT delivered):"
 wine "$reader" repaint | tee "$shots/repaint.txt"
+# Where the intro stands once it has taken its size: at its first sighting it
+# may still have the size and place Windows gave the new window.
+intro_area=$(wait_window 'Tavlin Quorvane' 5) || fail "the intro is not shown after its fade"
+read -r ix iy _ _ <<<"$intro_area"
 # Start: 2760, 1430 twips, 1095 by 300 (15 twips a pixel).
 start_x=$((ix + 2760 / 15 + 36)) start_y=$((iy + 1430 / 15 + 10))
 echo "== A repaint the pointer causes (hovering over Start, then away):"
@@ -110,7 +113,10 @@ echo "on Start:   $(wine "$reader" state)" | tee -a "$shots/repaint.txt"
 xdotool mousemove 5 5
 sleep 0.5
 echo "moved away: $(wine "$reader" state)" | tee -a "$shots/repaint.txt"
-wine "$reader" windows >"$shots/windows-intro.txt"
+wine "$reader" windows | tr -d '\r' >"$shots/windows-intro.txt"
+intro_bar=$(python3 "$here/taskbar.py" "$shots/windows-intro.txt" 'Tavlin Quorvane') || fail "the intro is not listed"
+echo "== The intro on a Windows taskbar: $intro_bar"
+[ "$intro_bar" = "owner hidden, no button" ] || fail "the intro would show on the taskbar"
 # The fade holds when no reading, through the fade and around the repaints,
 # found the shown intro without WS_EX_LAYERED. Checked once the game is over,
 # so that a run shows all it can either way.
@@ -126,11 +132,15 @@ read -r mx my mw mh <<<"$area"
 opened=$(date +%s)
 sleep 2
 shot memorise
-wine "$reader" windows >"$shots/windows-main.txt"
+wine "$reader" windows | tr -d '\r' >"$shots/windows-main.txt"
+main_title=$(grep -o '"Tavlin Quorvane - Game[^"]*"' "$shots/windows-main.txt" | head -n 1 | tr -d '"')
+main_bar=$(python3 "$here/taskbar.py" "$shots/windows-main.txt" "$main_title") || fail "the main window is not listed"
+echo "== The main window on a Windows taskbar: $main_bar"
+[ "$main_bar" = "owner none, button" ] || fail "the main window would not show on the taskbar"
 menu=$((mh - 7215 / 15))  # the client area is 7215 twips high under the menu bar
 echo "main window's client area at $mx,$my, ${mw}x${mh}, menu bar $menu pixels"
 mapfile -t words < <(python3 "$here/board-words.py" "$shots/memorise.png" "$mx" "$my" "$menu" \
-                     "$repo/catalog/ImageList.cpp")
+                     "$repo/tools/catalog/table.tsv")
 echo "names read on the board: ${words[*]}"
 known=()
 for w in "${words[@]}"; do [ "$w" != "?" ] && known+=("$w"); done
