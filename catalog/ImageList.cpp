@@ -17,11 +17,20 @@ namespace catalog {
 
 namespace {
 
-// Catalog order, from the catalog's table.
-constexpr const char *keys[] = {
-#include "Keys.inc"
+// Catalog order, from the catalog's table: each entry's key and its picture's size.
+struct Entry {
+    const char *key;
+    int width, height;
 };
-static_assert(std::size(keys) == ImageList::count, "the table must list every picture");
+constexpr Entry entries[] = {
+#include "Entries.inc"
+};
+static_assert(std::size(entries) == ImageList::count, "the table must list every picture");
+
+const Entry &entry(int index)
+{
+    return entries[static_cast<std::size_t>(index - 1)];
+}
 
 } // namespace
 
@@ -43,7 +52,7 @@ void ImageList::check(int index)
 QString ImageList::Key(int index) const
 {
     check(index);
-    return QString::fromLatin1(keys[static_cast<std::size_t>(index - 1)]);
+    return QString::fromLatin1(entry(index).key);
 }
 
 QString ImageList::resourcePath(int index)
@@ -71,8 +80,17 @@ tk::Picture ImageList::Picture(int index) const
     tk::Picture picture = inUse.lock();
     if (picture.isNull()) {
         const QString decoded = decodedPath(index);
-        picture = decoded == resourcePath(index) ? loadPicture(encoded(index), resourcePath(index))
-                                                 : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
+        // Its file is read only when its pixels are needed at a size not made ahead.
+        const auto decode = [index]() -> QImage {
+            try {
+                return decodePicture(ImageList::instance().encoded(index)).image();
+            } catch (const tk::RuntimeError &) {
+                return {};
+            }
+        };
+        picture = decoded == resourcePath(index)
+            ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), resourcePath(index))
+            : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
         // Its pixels at the size the board shows it, made when the program was built.
         if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
             shown.isValid() && shown.size() > 0)

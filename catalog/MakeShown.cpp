@@ -2,8 +2,8 @@
 // board shows it, so that the first board needs neither decoding nor scaling.
 //   tq-catalog-shown OUTDIR PICTURE...   (pictures named NNN.ext, NNN the entry)
 // Writes OUTDIR/NNN for every entry 1..101: the pixels as rawImageBytes keeps
-// them, made by the same Picture::scaled the program runs, or an empty file
-// for a picture the board shows at its own size; and OUTDIR/whole/001, the
+// them, made by the same Picture::scaled the program runs (or decoded whole,
+// for a picture the board shows at its own size); and OUTDIR/whole/001, the
 // placeholder decoded whole, which the intro and every covered slot show. A picture shown at any other
 // size is scaled when shown, as before; so a board whose sizes change stays right.
 #include "catalog/ImageList.h"
@@ -69,8 +69,7 @@ int main(int argc, char *argv[])
         try {
             const tk::Picture picture = catalog::loadPicture(file.readAll(), path);
             const QSize shown = boardSize(picture.size());
-            if (shown != picture.size())
-                made[index] = tk::rawImageBytes(picture.scaled(shown));
+            made[index] = tk::rawImageBytes(shown != picture.size() ? picture.scaled(shown) : picture.image());
             if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), tk::rawImageBytes(picture.image())))
                 return 1;
         } catch (const tk::RuntimeError &) {

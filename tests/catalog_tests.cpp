@@ -56,6 +56,7 @@ void CatalogTests::everyPictureDecodesAtItsTabledSizeInItsFormat()
         const QByteArray format = QImageReader(&buffer).format();
         QVERIFY2(row.format.startsWith(QLatin1String(format)), qPrintable(QStringLiteral("%1: %2").arg(i).arg(QString::fromLatin1(format))));
         // A many-image icon shows its largest image.
+        QVERIFY2(catalog::decodePicture(list.encoded(i)).size() == row.size, qPrintable(QString::number(i)));
         QVERIFY2(list.Picture(i).size() == row.size, qPrintable(QString::number(i)));
     }
     QVERIFY(list.Picture(1).sameAs(list.Picture(1)));  // decoded once, then shared
@@ -84,8 +85,10 @@ void CatalogTests::everyPictureShownOnTheBoardAndRevealedIsItsWholePictureShrunk
         const QImage whole = catalog::decodePicture(list.encoded(i)).image();
         for (const int box : {94, 87}) {
             const QSize shown = whole.size().scaled(box, box, Qt::KeepAspectRatio);
-            if (shown.width() >= whole.width())
+            if (shown.width() >= whole.width()) {  // shown as it is
+                QVERIFY2(same(list.Picture(i).image(), whole), qPrintable(QString::number(i)));
                 continue;
+            }
             const QImage expected = whole.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             QVERIFY2(same(list.Picture(i).scaled(shown), expected), qPrintable(QString::number(i)));
             QVERIFY2(same(list.Picture(i).scaled(shown), expected), qPrintable(QString::number(i)));

@@ -475,6 +475,10 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     QCOMPARE(picture.scaled(QSize(20, 10)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
     picture.setReadyMade("not raw");
     QCOMPARE(picture.scaled(QSize(10, 5)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
+    // Ready at its own size, a picture from a file is never decoded.
+    tk::Picture small = tk::Picture::fromFile(QByteArray("no picture"), marked.size(), QStringLiteral("small"));
+    small.setReadyMade(tk::rawImageBytes(marked));
+    QCOMPARE(small.image(), marked);
 }
 
 void ToolkitTests::designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt()

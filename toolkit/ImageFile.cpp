@@ -3,7 +3,9 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <cstdint>
 #include <cstring>
+#include <memory>
 
 namespace tk {
 
@@ -125,10 +127,23 @@ QImage rawImage(const QByteArray &bytes)
     RawHeader header{};
     if (!readRawHeader(bytes, header))
         return {};
-    QImage image(header.width, header.height, static_cast<QImage::Format>(header.format));
+    const auto format = static_cast<QImage::Format>(header.format);
+    const uchar *pixels = reinterpret_cast<const uchar *>(bytes.constData()) + sizeof header;
+    // Rows that start on a 4-byte boundary are shown where they are, embedded
+    // or read, kept alive by the image; a change to the image copies them first.
+    if (reinterpret_cast<std::uintptr_t>(pixels) % 4 == 0 && header.bytesPerLine % 4 == 0) {
+        auto kept = std::make_unique<QByteArray>(bytes);
+        const QImage shared(pixels, header.width, header.height, header.bytesPerLine, format,
+                            [](void *held) { delete static_cast<QByteArray *>(held); }, kept.get());
+        if (shared.isNull())
+            return {};
+        kept.release();  // the image's now
+        return shared;
+    }
+    QImage image(header.width, header.height, format);
     if (image.isNull() || image.bytesPerLine() != header.bytesPerLine)
         return {};
-    std::memcpy(image.bits(), bytes.constData() + sizeof header, static_cast<size_t>(image.sizeInBytes()));
+    std::memcpy(image.bits(), pixels, static_cast<size_t>(image.sizeInBytes()));
     return image;
 }
 

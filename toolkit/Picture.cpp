@@ -45,19 +45,24 @@ Picture::Picture(QImage image, QString key)
 
 Picture Picture::fromFile(QByteArray file, QSize size, QString key)
 {
+    return deferred([file = std::move(file)] { return readImage(file); }, size, std::move(key));
+}
+
+Picture Picture::deferred(std::function<QImage()> decode, QSize size, QString key)
+{
     Picture picture;
     picture.m_data = std::make_shared<Data>();
     picture.m_data->size = size;
     picture.m_data->key = std::move(key);
-    picture.m_data->file = std::move(file);
+    picture.m_data->decode = std::move(decode);
     return picture;
 }
 
 QImage Picture::decoded() const
 {
-    if (!m_data->image.isNull() || m_data->file.isEmpty())
+    if (!m_data->image.isNull() || !m_data->decode)
         return m_data->image;
-    return readImage(m_data->file);
+    return m_data->decode();
 }
 
 const QImage &Picture::image() const
@@ -65,7 +70,9 @@ const QImage &Picture::image() const
     static const QImage empty;
     if (!m_data)
         return empty;
-    if (m_data->image.isNull() && !m_data->file.isEmpty())
+    if (m_data->image.isNull() && m_data->readySize == m_data->size)
+        m_data->image = rawImage(m_data->ready);
+    if (m_data->image.isNull() && m_data->decode)
         m_data->image = decoded();
     return m_data->image;
 }

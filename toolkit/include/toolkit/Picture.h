@@ -1,7 +1,7 @@
 #pragma once
 // A picture object: an image at its own pixel size, shared cheaply. A picture
-// made from its file knows its size from the file's header and decodes its
-// pixels only when they are first needed. A picture with a key (a name that
+// made from its file knows its size from the file's header (or is told it) and
+// decodes its pixels only when they are first needed. A picture with a key (a name that
 // stands for its pixels) keeps the sizes it is shown at in a cache.
 // A picture may also carry its pixels ready-made at the size it is mostly
 // shown at.
@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace tk {
@@ -21,6 +22,9 @@ public:
     // A picture of `size` pixels whose pixels come from the single-image `file`
     // when needed; `key` names it for the cache of shown sizes.
     static Picture fromFile(QByteArray file, QSize size, QString key);
+    // A picture of `size` pixels whose pixels `decode` makes when they are
+    // first needed (an empty image when it cannot); `key` as for fromFile.
+    static Picture deferred(std::function<QImage()> decode, QSize size, QString key);
 
     bool isNull() const { return !m_data || m_data->size.isEmpty(); }
     // The picture's own size in pixels.
@@ -32,7 +36,8 @@ public:
     QImage scaled(QSize target) const;
     // Gives the picture its pixels ready-made at one size it is shown at, as
     // rawImageBytes wrote them: shown at that size, it needs neither decoding
-    // nor scaling. They must be what scaled() makes at that size.
+    // nor scaling. They must be what scaled() makes at that size, or at the
+    // picture's own size what decoding makes.
     void setReadyMade(const QByteArray &raw);
     // True when both name the same stored image.
     bool sameAs(const Picture &other) const { return m_data == other.m_data; }
@@ -42,7 +47,7 @@ private:
     struct Data {
         QSize size;
         QString key;
-        QByteArray file;  // where the pixels come from, when not decoded yet
+        std::function<QImage()> decode;  // where the pixels come from, when not decoded yet
         QImage image;     // the full pixels, once decoded
         QByteArray ready; // the pixels at one shown size, made ahead (rawImageBytes)
         QSize readySize;
