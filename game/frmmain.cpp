@@ -67,6 +67,12 @@ void frmmain::bindArrays()
     m_lblPictureName = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblPictureName")));
     m_txtanswer = std::make_unique<tk::ControlArray<tk::TextBox>>(makeArray<tk::TextBox>(QStringLiteral("txtanswer")));
     m_lblforindex = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblforindex")));
+    // Every game's board has 15 slots: their widgets are made with the window,
+    // pictures first, so that a name stays above the picture it overlaps.
+    m_pic->reserve(15);
+    m_lblPictureName->reserve(15);
+    m_txtanswer->reserve(15);
+    m_lblforindex->reserve(15);
     // Screen readers name every box by its number and never learn a covered word from a picture.
     m_pic->onCreate = [](int index, tk::PictureBox &box) {
         box.setAccessibleName(QStringLiteral("Picture %1").arg(index));

@@ -1,6 +1,5 @@
 #include "intro/frmRadavirar.h"
 #include "designs/FrmRadavirarDesign.h"
-#include "designs/FrmmainDesign.h"
 #include "designs/Publisher.h"
 #include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
@@ -18,7 +17,21 @@ frmRadavirar::frmRadavirar(QWidget *parent)
     Hyperlinkmodule::preparelayered(*this);
 }
 
-frmRadavirar::~frmRadavirar() = default;
+frmRadavirar::~frmRadavirar()
+{
+    // Made ahead for a Start that never came.
+    if (m_mainPrepared && !m_mainPrepared->isLoaded())
+        delete m_mainPrepared.data();
+}
+
+void frmRadavirar::preparemain()
+{
+    if (m_mainReady)
+        return;
+    if (!m_mainPrepared)
+        m_mainPrepared = &game::frmmain::defaultInstance();
+    m_mainReady = !m_mainPrepared->prepare();
+}
 
 void frmRadavirar::bindControls()
 {
@@ -60,12 +73,10 @@ void frmRadavirar::Form_Load()
 void frmRadavirar::Timer1_Timer()
 {
     // The player cannot press Start before the rules show: once the title is
-    // on screen, the main window's fonts and icon are loaded meanwhile.
-    static bool mainPrepared = false;
-    if (!mainPrepared && hasPainted()) {
-        mainPrepared = true;
-        tk::Form::prepareFor(designs::frmmainDesign());
-    }
+    // on screen, the main window is made meanwhile, with its fonts and icon,
+    // so that Start only has to deal a game and show it.
+    if (hasPainted())
+        preparemain();
     if (fadingin == tk::vbTrue)
         alphalevel = alphalevel + 10;
     else
@@ -98,6 +109,7 @@ void frmRadavirar::Timer2_Timer()
     // Once opaque, every tick computes 265 and the clamp holds it at 255.
     alphalevel = alphalevel + 10;
     applyAlphaLevel();
+    preparemain();  // what the title's fade left undone
 }
 
 void frmRadavirar::cmdok_Click()

@@ -286,17 +286,16 @@ void Monkey::introEvent()
             return;
         count("Cancel");
         QTest::mouseClick(in.cmdcancel, Qt::LeftButton);
-        check(!in.isLoaded() && tk::Form::loadedCount() == 0 && !frmmain::existing(),
-              QStringLiteral("Cancel left a window loaded"));
+        check(!in.isLoaded() && tk::Form::loadedCount() == 0, QStringLiteral("Cancel left a window loaded"));
         flushDeletes();
-        check(m_intro.isNull(), QStringLiteral("the intro outlived Cancel"));
+        check(m_intro.isNull() && !frmmain::existing(), QStringLiteral("the intro or its main window outlived Cancel"));
     } else {
         log(QStringLiteral("intro window closed"));
         in.close();
-        check(!in.isLoaded() && tk::Form::loadedCount() == 0 && !frmmain::existing(),
-              QStringLiteral("closing the intro left a window loaded"));
+        check(!in.isLoaded() && tk::Form::loadedCount() == 0, QStringLiteral("closing the intro left a window loaded"));
         flushDeletes();
-        check(m_intro.isNull(), QStringLiteral("the intro outlived its closing"));
+        check(m_intro.isNull() && !frmmain::existing(),
+              QStringLiteral("the intro or its main window outlived its closing"));
     }
 }
 
@@ -319,7 +318,9 @@ void Monkey::checkIntro()
           QStringLiteral("intro title visibility wrong") + at);
     check(in.lblrules->Visible() == rules && in.cmdok->Visible() == rules && in.cmdcancel->Visible() == rules,
           QStringLiteral("intro rules or buttons visibility wrong") + at);
-    check(in.isLoaded() && tk::Form::loadedCount() == 1 && !frmmain::existing(),
+    // The main window may be made while the intro shows, but neither loaded nor seen.
+    const frmmain *ahead = frmmain::existing();
+    check(in.isLoaded() && tk::Form::loadedCount() == 1 && !(ahead && (ahead->isLoaded() || ahead->isVisible())),
           QStringLiteral("intro: wrong windows loaded") + at);
 }
 

@@ -163,7 +163,7 @@ void SoakTests::soakIntroClosedAtEveryTickLeavesNothingBehind()
             QTest::mouseClick(button, Qt::LeftButton);
         else
             in->close();
-        if (frmmain *main = frmmain::existing()) {
+        if (frmmain *main = frmmain::existing(); main && main->isLoaded()) {
             clock.advance(3000);
             QCOMPARE(main->elapsedseconds(), 3);
             main->close();

@@ -7,12 +7,15 @@
 #include "toolkit/Twips.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QCloseEvent>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QHash>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 
@@ -55,31 +58,81 @@ int Form::loadedCount()
     return loadedForms();
 }
 
-void Form::prepareFor(const FormDesign &design)
+bool Form::prepare()
 {
-    // A font's glyphs come from a font engine that is made once for each face,
-    // size and weight, the first time text is measured or drawn in it.
-    const auto load = [](const QFont &font) { (void)QFontMetricsF(font).height(); };
-    load(QApplication::font());
-    load(QApplication::font("QMenuBar"));
-    for (const ControlDesign &d : design.controls) {
-        if (d.font)
-            load(designedFont(QApplication::font(), *d.font));
+    if (m_loaded || m_unloading)
+        return false;
+    // One piece a call, each a few milliseconds, so that a window on screen
+    // meanwhile keeps its pace.
+    if (!m_built) {
+        build();
+        // A font engine is made once for each face, size and weight, and keeps
+        // the glyphs it has measured and drawn: the window's texts, which
+        // change with every game, then cost only their layout.
+        for (const QWidget *w : findChildren<QWidget *>()) {
+            if (!m_fontsToDraw.contains(w->font()))
+                m_fontsToDraw.append(w->font());
+        }
+        return true;
     }
-    if (!design.iconResource.isEmpty())
-        iconFor(design.iconResource);
+    if (!m_fontsToDraw.isEmpty()) {
+        drawOnce(m_fontsToDraw.takeFirst());
+        return true;
+    }
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        makeSurface();
+        return true;
+    }
+    return false;
+}
+
+void Form::drawOnce(const QFont &font)
+{
+    QString printable;
+    for (char16_t c = u' '; c <= u'~'; ++c)
+        printable.append(QChar(c));
+    const QFontMetrics metrics(font);
+    QPixmap canvas(metrics.horizontalAdvance(printable) + 2, metrics.height());
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    // Glyphs are kept for each quarter-pixel they may start at.
+    for (const qreal quarter : {0.0, 0.25, 0.5, 0.75})
+        painter.drawText(QPointF(quarter, metrics.ascent()), printable);
+}
+
+void Form::makeSurface()
+{
+    // The window's surface, made and written once now: its first paint then
+    // draws into memory it already has.
+    adjustSize();
+    create();
+    if (QBackingStore *store = backingStore()) {
+        store->resize(size());
+        store->beginPaint(QRegion(rect()));
+        if (QPaintDevice *device = store->paintDevice())
+            QPainter(device).fillRect(rect(), palette().window());
+        store->endPaint();
+    }
+}
+
+void Form::build()
+{
+    if (m_built || m_unloading)
+        return;
+    m_built = true;
+    applyWindowDesign();
+    buildMenus();
+    buildControls();
+    bindControls();
 }
 
 void Form::load()
 {
     if (m_loaded || m_unloading)
         return;
+    build();
     m_loaded = true;
     ++loadedForms();
-    applyWindowDesign();
-    buildMenus();
-    buildControls();
-    bindControls();
     runHandler([this] { Form_Load(); });
 }
 

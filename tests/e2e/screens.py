@@ -17,7 +17,9 @@ def intro(s):
 
 
 def main(s):
-    return s.window("frame", MAIN_TITLE)
+    """The main window while it is on screen (it may be made, unseen, while the intro shows)."""
+    window = s.window("frame", MAIN_TITLE)
+    return window if window is not None and s.showing(window) else None
 
 
 def showing_button(s, window, caption):

@@ -41,6 +41,12 @@ protected:
 private:
     // Applies `alphalevel` to this window; the clamp lands in `alphalevel`.
     void applyAlphaLevel();
+    // Makes the main window, not loaded, while the player reads the intro: a
+    // piece at each step of the fade.
+    void preparemain();
+
+    QPointer<tk::Form> m_mainPrepared;
+    bool m_mainReady = false;
 };
 
 } // namespace intro

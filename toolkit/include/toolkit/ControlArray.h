@@ -63,6 +63,18 @@ public:
         add(index, false);
     }
 
+    // Makes widgets ahead, hidden, until `count` wait for the next loads.
+    void reserve(int count)
+    {
+        for (int made = static_cast<int>(m_spare.size()); made < count; ++made) {
+            auto *control = qobject_cast<T *>(createControl(m_design, m_container));
+            if (!control)
+                tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
+            control->setVisible(false);
+            m_spare.emplace_back(control);
+        }
+    }
+
     // Removes element `index`; raises ElementMissing when absent, InvalidCall for the template.
     void unload(int index)
     {

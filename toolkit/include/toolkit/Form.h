@@ -7,6 +7,8 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QAction>
+#include <QFont>
+#include <QList>
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
@@ -21,7 +23,11 @@ public:
     explicit Form(FormDesign design, QWidget *parent = nullptr);
     ~Form() override;
 
-    // Creates the designed controls and runs Form_Load, once.
+    // Makes the designed menus and controls without loading the window, once;
+    // a later load then only runs Form_Load.
+    void build();
+    bool isBuilt() const { return m_built; }
+    // Creates the designed controls if need be and runs Form_Load, once.
     void load();
     bool isLoaded() const { return m_loaded; }
     // Loads the window if need be, then shows it modeless and centred.
@@ -60,11 +66,11 @@ public:
     // Windows loaded now.
     static int loadedCount();
 
-    // Loads ahead what a window of `design` needs first and that outlives any
-    // one window: the fonts its controls are set in, with the program's own
-    // that menus and new controls start in, and its icon. For a moment the
-    // program waits anyway; the window's loading then finds them ready.
-    static void prepareFor(const FormDesign &design);
+    // Builds the window ahead, unseen and not loaded, a piece a call, with
+    // what its first paint needs: its controls and menus, every font they are
+    // set in drawn once in all printable ASCII, and its surface. Says whether
+    // pieces remain. Loading and showing the window then find it all ready.
+    bool prepare();
 
 protected:
     // Looks up the controls the window's code uses; runs before the load procedure.
@@ -80,6 +86,8 @@ private:
     void buildMenus();
     void buildControls();
     void applyWindowDesign();
+    void drawOnce(const QFont &font);
+    void makeSurface();
     void centre();
 
     FormDesign m_design;
@@ -87,6 +95,8 @@ private:
     QHash<QString, QPointer<QObject>> m_controls;
     QHash<QString, QPointer<QObject>> m_templates;
     QHash<QString, QPointer<QAction>> m_menuItems;
+    QList<QFont> m_fontsToDraw;  // while being prepared
+    bool m_built = false;
     bool m_loaded = false;
     bool m_unloading = false;
 };
