@@ -2,10 +2,12 @@
 // play, what the player sees (clocks, captions, pictures, boxes, tints,
 // focus, the result box) is what the window's game says, in one table.
 #include "GameFixture.h"
+#include "ScriptedDraw.h"
 #include "catalog/ImageList.h"
 #include "game/Colours.h"
 
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 
 using game::frmmain;
@@ -57,6 +59,7 @@ private slots:
     void everyStateIsDrawnAsTheGameSays_data();
     void everyStateIsDrawnAsTheGameSays();
     void windowIsTitledAndSizedAndExitStopsItsClocks();
+    void aWindowMadeAheadShowsTheBoardAWindowMadeAtOnceShows();
 };
 
 void ViewTests::everyStateIsDrawnAsTheGameSays_data()
@@ -191,6 +194,32 @@ void ViewTests::windowIsTitledAndSizedAndExitStopsItsClocks()
     QVERIFY(!f.isLoaded());
     QCOMPARE(tk::Form::loadedCount(), before - 1);
     QVERIFY(!f.Timer1->Enabled() && !f.Timer2->Enabled());
+}
+
+void ViewTests::aWindowMadeAheadShowsTheBoardAWindowMadeAtOnceShows()
+{
+    // Made while the intro shows, piece by piece, or all at Start: the same
+    // board, read from the screen (pictures at their own size and shrunk,
+    // names over their pictures' edge, the boxes).
+    ManualClock clock;
+    ErrorCatcher catcher;
+    QImage seen[2];
+    for (const bool ahead : {false, true}) {
+        ScriptedDraw draw;
+        draw.deal({2, 5, 19, 30, 41, 52, 63, 74, 85, 96, 3, 14, 25, 36, 47});
+        std::unique_ptr<frmmain> f = std::make_unique<frmmain>();
+        int pieces = 0;
+        while (ahead && f->prepare())
+            ++pieces;
+        QVERIFY(!ahead || (pieces > 2 && !f->isLoaded() && !f->isVisible()));
+        f->Show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.get()));
+        QTRY_VERIFY(f->hasPainted());
+        seen[ahead] = f->screen()->grabWindow(f->winId()).toImage();
+    }
+    QVERIFY(!seen[0].isNull());
+    QCOMPARE(seen[1], seen[0]);
+    QVERIFY(catcher.errors.empty());
 }
 
 QTEST_MAIN(ViewTests)
