@@ -460,7 +460,11 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     const QByteArray raw = tk::rawImageBytes(half);
     QCOMPARE(tk::rawImage(raw), half);
     QCOMPARE(tk::rawImageSize(raw), half.size());
-    for (const QByteArray &bad : {QByteArray(), QByteArray("not raw"), raw.left(raw.size() - 1), raw + 'x'}) {
+    QByteArray noFormat = raw, otherMagic = raw;
+    noFormat[16] = 0;  // the format field (after the magic, width and height) says Format_Invalid
+    otherMagic[0] = 'X';
+    for (const QByteArray &bad :
+         {QByteArray(), QByteArray("not raw"), raw.left(raw.size() - 1), raw + 'x', noFormat, otherMagic}) {
         QVERIFY(tk::rawImage(bad).isNull());
         QVERIFY(!tk::rawImageSize(bad).isValid());
     }
