@@ -1,6 +1,5 @@
 #include "toolkit/Form.h"
 #include "ClientArea.h"
-#include "toolkit/Control.h"
 #include "toolkit/HiddenOwner.h"
 #include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"
