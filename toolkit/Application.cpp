@@ -1,4 +1,5 @@
 #include "toolkit/Application.h"
+#include "toolkit/Colour.h"
 #include "toolkit/RuntimeError.h"
 
 namespace tk {
@@ -6,6 +7,9 @@ namespace tk {
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    // The windows were designed in dark text on light controls: a dark
+    // desktop theme must not turn their text light on their light backgrounds.
+    keepStandardPalette();
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)
