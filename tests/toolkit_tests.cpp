@@ -40,6 +40,7 @@ private slots:
     void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
     void readyMadePixelsAreShownAtTheirSizeOnlyAndExactly();
     void designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt();
+    void darkDesktopPalettesGiveWayToTheStandardLightScheme();
 };
 
 void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
@@ -505,4 +506,44 @@ void ToolkitTests::designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt()
 }
 
 QTEST_MAIN(ToolkitTests)
+void ToolkitTests::darkDesktopPalettesGiveWayToTheStandardLightScheme()
+{
+    // What a light desktop gives today is what every desktop gets.
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QCOMPARE(tk::standardPalette(), fusion->standardPalette());
+    tk::keepStandardPalette();
+
+    QPalette dark(QColor(240, 240, 240), QColor(50, 50, 50));
+    dark.setColor(QPalette::Base, QColor(36, 36, 36));
+    dark.setColor(QPalette::HighlightedText, QColor(240, 240, 240));
+    // As a desktop hands its palette over: to the whole program, or to one kind of control.
+    for (const char *className : {static_cast<const char *>(nullptr), "QLabel", "QLineEdit", "QMenuBar"}) {
+        QApplication::setPalette(dark, className);
+        // The system colours the designs name, as the standard light scheme has them.
+        const struct { tk::OleColor stored; QColor expected; } named[] = {
+            {0x80000005, Qt::white}, {0x80000008, Qt::black}, {0x80000009, Qt::white},
+            {0x8000000F, QColor(239, 239, 239)}, {0x80000012, Qt::black}};
+        for (const auto &[stored, expected] : named)
+            QCOMPARE(tk::toQColor(stored), expected);
+        // A label on a designed light background, and an answer box, read dark on light.
+        QWidget window;
+        tk::Label label(&window);
+        label.setBackColor(tk::rgb(255, 224, 192));
+        label.setCaption(QStringLiteral("MMMM"));
+        label.resize(80, 20);
+        tk::TextBox box(&window);
+        box.setText(QStringLiteral("MMMM"));
+        box.resize(80, 25);
+        for (QWidget *w : {static_cast<QWidget *>(&label), static_cast<QWidget *>(&box)}) {
+            const QImage shown = w->grab().toImage();
+            int darkest = 255;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 8; x < shown.width() - 8; ++x)
+                    darkest = std::min(darkest, qGray(shown.pixel(x, y)));
+            QVERIFY2(darkest < 60, className ? className : "application");
+            QVERIFY(qGray(shown.pixel(shown.width() - 5, shown.height() / 2)) > 200);
+        }
+    }
+}
+
 #include "toolkit_tests.moc"

@@ -41,16 +41,20 @@ OleColor systemColour(int index)
 constexpr const char *themedClasses[] = {"QWidget", "QLabel", "QLineEdit", "QAbstractButton", "QMenu",
                                          "QMenuBar", "QMessageBoxLabel", "QDialog"};
 
-bool paletteHeld()
+// Puts the standard scheme back where the application's palette, or that of
+// a kind of control, has left it. Setting the application's palette drops
+// every kind's own; setting it unchanged drops none, so those go one by one.
+void holdPalette()
 {
     const QPalette standard = standardPalette();
-    if (QApplication::palette() != standard)
-        return false;
+    if (QApplication::palette() != standard) {
+        QApplication::setPalette(standard);
+        return;
+    }
     for (const char *className : themedClasses) {
         if (QApplication::palette(className) != standard)
-            return false;
+            QApplication::setPalette(standard, className);
     }
-    return true;
 }
 
 // Puts the standard scheme back whenever the desktop hands the program a
@@ -60,8 +64,8 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && !paletteHeld())
-            QApplication::setPalette(standardPalette());
+        if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+            holdPalette();
         return false;
     }
 };
@@ -110,8 +114,7 @@ void keepStandardPalette()
         keeper->setObjectName(keeperName);
         qApp->installEventFilter(keeper);
     }
-    if (!paletteHeld())
-        QApplication::setPalette(standardPalette());
+    holdPalette();
 }
 
 } // namespace tk

@@ -16,6 +16,8 @@ tq_test_packages=(# the end-to-end tests: an X server, hands, the accessibility 
                   ibus ibus-m17n
                   # the intro on Wayland: a compositor
                   weston
+                  # a desktop with a dark theme: GNOME's dark style through Qt's GTK theme, a window manager
+                  qt6-gtk-platformtheme gnome-themes-extra openbox
                   # checking what installing puts in place, making the .deb and judging it
                   desktop-file-utils appstream dpkg-dev file lintian
                   # a comma-decimal locale for the tests, made in the build folder

@@ -162,9 +162,9 @@ class Session:
                 data += chunk
         return data.decode().strip()
 
-    def launch(self, *args):
-        """Starts the game as a person would, with the accessibility bridge on."""
-        env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    def launch(self, *args, env=None):
+        """Starts the game as a person would, with the accessibility bridge on (and `env` added)."""
+        env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **(env or {}))
         self.game = self._spawn([self.binary, *args], env, "game.log")
         return self.game
 

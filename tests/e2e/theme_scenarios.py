@@ -1,0 +1,88 @@
+#!/usr/bin/python3
+"""The game on a desktop with a dark theme, read from the screen's pixels: the
+accessibility bus reads a text whatever its colour, the eye does not."""
+import re
+import sys
+
+import screens
+from tq_e2e import check, wait_until
+
+# GNOME's dark style, as Qt takes it from GTK. GTK's own accessibility bridge
+# stays out: the game speaks to the bus through Qt's.
+DARK_DESKTOP = {"QT_QPA_PLATFORMTHEME": "gtk3", "GTK_THEME": "Adwaita:dark", "NO_AT_BRIDGE": "1"}
+DARK_TEXT = 80       # the darkest pixel of a text reads at most this grey
+LIGHT_GROUND = 200   # and the commonest one, its background, at least this
+
+
+def grey(pixel):
+    r, g, b = pixel
+    return (r * 299 + g * 587 + b * 114) // 1000
+
+
+def dark_on_light(s, screen, node, inset=2):
+    """(darkest grey, background grey) inside a control, its border left out."""
+    x, y, w, h = s.extents(node)
+    counts = {}
+    for yy in range(y + inset, y + h - inset):
+        for xx in range(x + inset, x + w - inset):
+            p = grey(screen.pixel(xx, yy))
+            counts[p] = counts.get(p, 0) + 1
+    return min(counts), max(counts, key=counts.get)
+
+
+def check_regions(s, regions):
+    """Every (what, control) of the table reads dark text on a light ground."""
+    screen = s.grab()
+    for what, node in regions:
+        text, ground = dark_on_light(s, screen, node)
+        check(text <= DARK_TEXT and ground >= LIGHT_GROUND,
+              f"{what} {node.name!r}: text grey {text}, background grey {ground}")
+
+
+def labels(s, window, pattern):
+    return [n for n in s.find_all(window, "label", showing=True) if re.fullmatch(pattern, n.name)]
+
+
+def a_dark_desktop_theme_keeps_the_text_dark_on_light(s):
+    s.helper("openbox")
+    s.launch(env=DARK_DESKTOP)
+    wait_until(lambda: screens.showing_button(s, screens.intro(s), "Start"), 20, "the intro's Start button")
+    rules = s.find(screens.intro(s), "label", screens.RULES)
+    wait_until(lambda: s.window_opacity(s.x_windows(screens.INTRO_TITLE)[0]) == 1.0, 10, "the rules fully shown")
+    check_regions(s, [("the rules", rules)])
+
+    s.click(screens.showing_button(s, screens.intro(s), "Start"))
+    wait_until(lambda: screens.main(s), 20, "the main window")
+    board = wait_until(lambda: screens.in_memorise_with_names(s), 10, "15 named pictures")
+    window = board.window
+    wait_until(lambda: labels(s, window, r"[1-9]"), 5, "the memorise count")
+    check_regions(s, [("a name", n) for n in board.names]
+                  + [("the count", n) for n in labels(s, window, r"[0-9]+|Seconds")]
+                  + [("a box number", n) for n in labels(s, window, r"[0-9]+\)")])
+
+    board = wait_until(lambda: screens.in_recall(s), 30, 'every name to read "Think"')
+    wait_until(lambda: screens.recall_clock(s), 5, "the recall clock")
+    s.click(board.answer(1))
+    s.type("zebra")
+    wait_until(lambda: s.text_of(board.answer(1)) == "ZEBRA", 5, "box 1 to read ZEBRA")
+    clock = [n for n in s.find_all(window, "label", showing=True)
+             if re.fullmatch(r"[0-9]+|Minutes|Seconds|Time Remaining:|Time Passed :", n.name)]
+    check_regions(s, [("the clock", n) for n in clock] + [("a typed answer", board.answer(1))])
+
+    s.click(s.find(window, "push button", "Submit"))
+    box = wait_until(lambda: screens.result_box(s), 10, "the result box")
+    s.click(s.find(box, "push button", "OK"))
+    wait_until(lambda: screens.result_box(s) is None, 10, "the result box to close")
+    screen = s.grab()
+    answer = screens.Board(s).answer(1)
+    check(screens.box_colour(s, screen, answer) == screens.WRONG_TINT, "the wrong answer is not pink")
+    check_regions(s, [("a wrong answer", answer)])
+    s.key("ctrl+q")
+    s.wait_for_exit(10)
+
+
+SCENARIOS = {"a_dark_desktop_theme_keeps_the_text_dark_on_light": a_dark_desktop_theme_keeps_the_text_dark_on_light}
+
+if __name__ == "__main__":
+    import tq_e2e
+    sys.exit(tq_e2e.main(SCENARIOS))
