@@ -4,7 +4,15 @@
 # build-windows/tavlin-quorvane-windows/, zipped as
 # build-windows/tavlin-quorvane-windows.zip: the program, the Qt and mingw
 # runtime DLLs it loads, Qt's platform, style and picture-format plugins, and
-# the licences. Unzip anywhere on Windows and start tavlin-quorvane.exe.
+# the licences, and the free face that stands in for Garamond, which a stock
+# Windows lacks (EB Garamond, in fonts/: the game loads it only where neither
+# Garamond nor EB Garamond is installed). Unzip anywhere on Windows and start
+# tavlin-quorvane.exe. tools/windows/build-installer.sh packs the same folder
+# as an installer.
+#
+# The board's pictures are made at their shown size by the build machine's
+# own build of the maker (catalog/MakeShown.cpp), from the same source, and
+# embedded in the program as on Linux.
 #
 # Only the game is built (no tests, no benchmarks), at the lowest priority
 # with -j2 (TQ_JOBS).
@@ -15,7 +23,7 @@ repo=$(cd "$here/../.." && pwd)
 . "$here/common.sh"
 
 tq_windows_install g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  mingw-w64-x86-64-dev cmake ninja-build qt6-base-dev zip
+  mingw-w64-x86-64-dev cmake ninja-build g++ qt6-base-dev zip fonts-ebgaramond
 
 qt=$(tq_windows_qt_prefix)
 if [ ! -f "$qt/.complete" ]; then
@@ -29,6 +37,13 @@ stage=$build/$name
 jobs=${TQ_JOBS:-2}
 triple=x86_64-w64-mingw32
 
+# The maker of the board-size pixels, built for the build machine as
+# ./run.sh builds it; the cross build runs it.
+cmake -S "$repo" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF >/dev/null
+nice -n 19 cmake --build "$build/host" -j "$jobs" --target tq-catalog-shown
+maker=$build/host/catalog/tq-catalog-shown
+
 # Qt's own toolchain file finds the Windows Qt and the build machine's Qt
 # tools, and loads the mingw toolchain.
 cmake -S "$repo" -B "$build/game" -G Ninja \
@@ -36,10 +51,13 @@ cmake -S "$repo" -B "$build/game" -G Ninja \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release \
-  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF
+  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF -DTQ_HOST_CATALOG_SHOWN="$maker"
 start=$(date +%s)
 nice -n 19 cmake --build "$build/game" -j "$jobs" --target tavlin-quorvane
 echo "Built the game in $(( $(date +%s) - start )) s"
+shown=$(find "$build/game/catalog/shown" -type f 2>/dev/null | wc -l)
+[ "$shown" -eq 102 ] || { echo "The board-size pixels were not made ($shown of 102 files)" >&2; exit 1; }
+echo "Embedded the board-size pixels of all 101 pictures, made by $maker"
 
 # The folder a player unzips: the program and the plugins Qt loads by name
 # at run time, then every DLL these import that Windows does not have.
@@ -88,6 +106,11 @@ for required in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_s
 done
 "$triple-strip" --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
+# The stand-in for Garamond, regular and bold, as the Linux build finds it.
+mkdir -p "$stage/fonts"
+garamond=/usr/share/fonts/opentype/ebgaramond
+cp "$garamond/EBGaramond12-Regular.otf" "$garamond/EBGaramond12-Bold.otf" "$stage/fonts/"
+
 # The licences: the game's, its pictures', and those of what it ships with.
 mkdir -p "$stage/licences"
 cp "$repo/LICENSE" "$stage/licences/tavlin-quorvane-GPL-3.0-or-later.txt"
@@ -98,6 +121,17 @@ qt_src=$(tq_windows_cache)/src/qtbase
 for l in LGPL-3.0-only GPL-3.0-only; do
   cp "$qt_src/LICENSES/$l.txt" "$stage/licences/qt-$l.txt"
 done
+# EB Garamond's notice and licence, from the Debian package's copyright file:
+# its stanza for the fonts, unfolded.
+{
+  echo "EB Garamond (fonts/EBGaramond12-Regular.otf, fonts/EBGaramond12-Bold.otf), from"
+  echo "Debian's fonts-ebgaramond $(dpkg-query -W -f='${Version}' fonts-ebgaramond)."
+  echo
+  sed -n '/^Files: \*$/,/^Files: /{/^Files: /d;p}' /usr/share/doc/fonts-ebgaramond/copyright |
+    sed -e 's/^ \.$//' -e 's/^ //'
+} >"$stage/licences/EB-Garamond-OFL-1.1.txt"
+grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$stage/licences/EB-Garamond-OFL-1.1.txt" ||
+  { echo "EB Garamond's licence was not found in its copyright file" >&2; exit 1; }
 cat > "$stage/licences/README.txt" <<'EOF'
 Tavlin Quorvane is free software under the GNU General Public License,
 version 3 or later (tavlin-quorvane-GPL-3.0-or-later.txt); copyright.txt and
@@ -108,6 +142,10 @@ Lesser General Public License, version 3 (qt-LGPL-3.0-only.txt), built
 unmodified from Debian's qt6-base 6.4.2 source package. libstdc++-6.dll and
 libgcc_s_seh-1.dll are GCC's runtime (GPL-3.0 with the GCC Runtime Library
 Exception); libwinpthread-1.dll is mingw-w64's thread library (MIT licence).
+
+The EB Garamond faces in fonts/ are Georg Duffner's, under the SIL Open Font
+License, version 1.1 (EB-Garamond-OFL-1.1.txt). The game sets its Garamond
+texts in them where Windows has neither Garamond nor EB Garamond.
 EOF
 
 (cd "$build" && TZ=UTC zip -q -X -r "$name.zip" "$name")
