@@ -4,10 +4,12 @@
 # build-windows/tavlin-quorvane-windows/, zipped as
 # build-windows/tavlin-quorvane-windows.zip: the program, the Qt and mingw
 # runtime DLLs it loads, Qt's platform, style and picture-format plugins, and
-# the licences, and the free face that stands in for Garamond, which a stock
-# Windows lacks (EB Garamond, in fonts/: the game loads it only where neither
-# Garamond nor EB Garamond is installed). Unzip anywhere on Windows and start
-# tavlin-quorvane.exe. tools/windows/build-installer.sh packs the same folder
+# the licences, and in fonts/ the free faces that stand in for the designed
+# ones, as on Linux: EB Garamond for Garamond, which a stock Windows lacks, and
+# Liberation Sans and DejaVu Sans for Arial and Verdana, for a Windows without
+# them. The game loads them for itself only when a designed face and its
+# stand-in are both missing, and uses a stand-in only where its face is
+# missing. Unzip anywhere on Windows and start tavlin-quorvane.exe. tools/windows/build-installer.sh packs the same folder
 # as an installer.
 #
 # The board's pictures are made at their shown size by the build machine's
@@ -23,7 +25,8 @@ repo=$(cd "$here/../.." && pwd)
 . "$here/common.sh"
 
 tq_windows_install g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  mingw-w64-x86-64-dev cmake ninja-build g++ qt6-base-dev zip fonts-ebgaramond
+  mingw-w64-x86-64-dev cmake ninja-build g++ qt6-base-dev zip \
+  fonts-ebgaramond fonts-liberation2 fonts-dejavu-core
 
 qt=$(tq_windows_qt_prefix)
 if [ ! -f "$qt/.complete" ]; then
@@ -106,10 +109,14 @@ for required in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_s
 done
 "$triple-strip" --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
-# The stand-in for Garamond, regular and bold, as the Linux build finds it.
+# The stand-ins, regular and bold, the files the Linux build finds them in.
 mkdir -p "$stage/fonts"
-garamond=/usr/share/fonts/opentype/ebgaramond
-cp "$garamond/EBGaramond12-Regular.otf" "$garamond/EBGaramond12-Bold.otf" "$stage/fonts/"
+faces=(fonts-ebgaramond:/usr/share/fonts/opentype/ebgaramond/EBGaramond12-{Regular,Bold}.otf
+       fonts-liberation2:/usr/share/fonts/truetype/liberation2/LiberationSans-{Regular,Bold}.ttf
+       fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf)
+for face in "${faces[@]}"; do
+  cp "${face#*:}" "$stage/fonts/"
+done
 
 # The licences: the game's, its pictures', and those of what it ships with.
 mkdir -p "$stage/licences"
@@ -121,17 +128,11 @@ qt_src=$(tq_windows_cache)/src/qtbase
 for l in LGPL-3.0-only GPL-3.0-only; do
   cp "$qt_src/LICENSES/$l.txt" "$stage/licences/qt-$l.txt"
 done
-# EB Garamond's notice and licence, from the Debian package's copyright file:
-# its stanza for the fonts, unfolded.
-{
-  echo "EB Garamond (fonts/EBGaramond12-Regular.otf, fonts/EBGaramond12-Bold.otf), from"
-  echo "Debian's fonts-ebgaramond $(dpkg-query -W -f='${Version}' fonts-ebgaramond)."
-  echo
-  sed -n '/^Files: \*$/,/^Files: /{/^Files: /d;p}' /usr/share/doc/fonts-ebgaramond/copyright |
-    sed -e 's/^ \.$//' -e 's/^ //'
-} >"$stage/licences/EB-Garamond-OFL-1.1.txt"
-grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$stage/licences/EB-Garamond-OFL-1.1.txt" ||
-  { echo "EB Garamond's licence was not found in its copyright file" >&2; exit 1; }
+# The faces' notices and licences: their Debian packages' copyright files.
+mkdir -p "$stage/licences/fonts"
+for package in $(printf '%s\n' "${faces[@]}" | cut -d: -f1 | sort -u); do
+  cp "/usr/share/doc/$package/copyright" "$stage/licences/fonts/$package-copyright.txt"
+done
 cat > "$stage/licences/README.txt" <<'EOF'
 Tavlin Quorvane is free software under the GNU General Public License,
 version 3 or later (tavlin-quorvane-GPL-3.0-or-later.txt); copyright.txt and
@@ -143,9 +144,11 @@ unmodified from Debian's qt6-base 6.4.2 source package. libstdc++-6.dll and
 libgcc_s_seh-1.dll are GCC's runtime (GPL-3.0 with the GCC Runtime Library
 Exception); libwinpthread-1.dll is mingw-w64's thread library (MIT licence).
 
-The EB Garamond faces in fonts/ are Georg Duffner's, under the SIL Open Font
-License, version 1.1 (EB-Garamond-OFL-1.1.txt). The game sets its Garamond
-texts in them where Windows has neither Garamond nor EB Garamond.
+The faces in fonts/ stand in for the designed faces where Windows lacks
+them: EB Garamond for Garamond (Georg Duffner's, SIL Open Font License 1.1),
+Liberation Sans for Arial (SIL Open Font License 1.1) and DejaVu Sans for
+Verdana (the Bitstream Vera licence), as Debian ships them; fonts/ here holds
+their notices and licences.
 EOF
 
 (cd "$build" && TZ=UTC zip -q -X -r "$name.zip" "$name")

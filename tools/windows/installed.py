@@ -61,7 +61,8 @@ def shortcut(path):
             at += 2
             width = 2 if unicode else 1
             raw = data[at:at + count * width]
-            strings[name] = raw.decode("utf-16-le" if unicode else "latin-1")
+            # Some writers count the terminating NUL too.
+            strings[name] = raw.decode("utf-16-le" if unicode else "latin-1").rstrip("\0")
             at += count * width
     print(f"target={target or strings.get('relative', '')}")
     print(f"workdir={strings.get('workdir', '')}")

@@ -31,12 +31,14 @@ tq_msiexec() {  # OPTION PACKAGE-OR-CODE: msiexec without a window, timed into $
   return "$status"
 }
 # What the prefix holds, as two sorted lists: every file and folder of its C:
-# drive (less the temporary folders) in NAME.files, and every registry key of
+# drive (less the temporary folders, and Windows Installer's own folder, which
+# every Windows has and Wine makes at the first install) in NAME.files, and every registry key of
 # the machine's and the user's software in NAME.keys (less Wine's own, where
 # Wine keeps what its desktop does).
 tq_snapshot() {
   (cd "$WINEPREFIX/drive_c" &&
-   find . ! -ipath './windows/temp*' ! -ipath './users/*/temp*' ! -ipath './users/*/AppData/Local/Temp*' |
+   find . ! -ipath './windows/temp*' ! -ipath './users/*/temp*' ! -ipath './users/*/AppData/Local/Temp*' \
+     ! -path ./windows/Installer |
    LC_ALL=C sort) >"$work/$1.files"
   local root export=$WINEPREFIX/drive_c/windows/temp/tq-export.reg
   for root in 'HKEY_LOCAL_MACHINE\Software' 'HKEY_CURRENT_USER\Software'; do
@@ -114,7 +116,7 @@ install_package() {
   sed 's/^/  /' "$shots/shortcut.txt"
   grep -qxF "target=${dir}tavlin-quorvane.exe" "$shots/shortcut.txt" || fail "the shortcut does not start the game"
   local icon
-  icon=$(sed -n 's/^icon=\(.*\),[0-9-]*$/\1/p' "$shots/shortcut.txt" | sed 's/ *$//')
+  icon=$(sed -n 's/^icon=\(.*\),[0-9-]*$/\1/p' "$shots/shortcut.txt")
   cmp -s "$(winepath -u "$icon")" "$repo/app/icons/tavlin-quorvane.ico" || fail "the shortcut does not show the game's icon"
   echo "ok: the shortcut starts the installed game, with the game's icon"
 
