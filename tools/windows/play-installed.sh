@@ -31,10 +31,13 @@ tq_msiexec() {  # OPTION PACKAGE-OR-CODE: msiexec without a window, timed into $
   return "$status"
 }
 # What the prefix holds, as two sorted lists: every file and folder of its C:
-# drive (less the temporary folders, and Windows Installer's own folder, which
-# every Windows has and Wine makes at the first install) in NAME.files, and every registry key of
-# the machine's and the user's software in NAME.keys (less Wine's own, where
-# Wine keeps what its desktop does).
+# drive in NAME.files, and every registry key of the machine's and the user's
+# software in NAME.keys. Left out: the temporary folders; Wine's own keys,
+# where it keeps what its desktop does; and Windows Installer's own folder and
+# keys, which every Windows has and Wine makes at a prefix's first install
+# (what a package puts in them, by its product code, is kept).
+tq_installer_own='^hkey_local_machine\\software\\(classes\\installer|microsoft\\windows\\currentversion\\installer)'
+tq_installer_own+='(\\(features|products|upgradecodes|userdata|userdata\\s-1-5-18|userdata\\s-1-5-18\\(components|products)))?$'
 tq_snapshot() {
   (cd "$WINEPREFIX/drive_c" &&
    find . ! -ipath './windows/temp*' ! -ipath './users/*/temp*' ! -ipath './users/*/AppData/Local/Temp*' \
@@ -45,7 +48,8 @@ tq_snapshot() {
     wine regedit /E 'C:\windows\temp\tq-export.reg' "$root" >/dev/null 2>&1
     iconv -f utf-16 -t utf-8 "$export"
     rm -f "$export"
-  done | python3 "$here/installed.py" keys | grep -v '^hkey_current_user\\software\\wine\\' >"$work/$1.keys"
+  done | python3 "$here/installed.py" keys | grep -v '^hkey_current_user\\software\\wine\\' |
+    grep -Ev "$tq_installer_own" >"$work/$1.keys"
 }
 # A version older than VERSION: 1.2.3 gives 1.2.2, 1.2.0 gives 1.1.0, 1.0.0 gives 0.9.0.
 tq_older() {
