@@ -19,10 +19,11 @@ namespace tk {
 
 namespace {
 
-// The faces a package carries in a fonts folder beside the program, for a
+// The stand-ins a package carries in a fonts folder beside the program, for a
 // machine that lacks them (the Windows package brings EB Garamond, which a
-// stock Windows has not). Loaded for the program alone, once, the first time
-// a designed face and its stand-in are both missing; true when any loaded.
+// stock Windows has not, and the others). Loaded for the program alone, once,
+// the first time a designed face and its stand-in are both missing; true when
+// any loaded.
 bool loadCarriedFaces()
 {
     static const bool loaded = [] {
