@@ -9,6 +9,8 @@
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHash>
 #include <QImage>
@@ -17,11 +19,30 @@ namespace tk {
 
 namespace {
 
+// The stand-ins a package carries in a fonts folder beside the program, for a
+// machine that lacks them (the Windows package brings EB Garamond, which a
+// stock Windows has not, and the others). Loaded for the program alone, once,
+// the first time a designed face and its stand-in are both missing; true when
+// any loaded.
+bool loadCarriedFaces()
+{
+    static const bool loaded = [] {
+        const QDir folder(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+        bool any = false;
+        for (const QFileInfo &file : folder.entryInfoList({QStringLiteral("*.otf"), QStringLiteral("*.ttf")},
+                                                          QDir::Files, QDir::Name))
+            any = QFontDatabase::addApplicationFont(file.filePath()) >= 0 || any;
+        return any;
+    }();
+    return loaded;
+}
+
 // The families a designed face is set in. Faces the machine may lack are
 // backed by metric-compatible free faces; the first of the two that is
 // installed is named alone, since a font asked for by a family the machine
 // lacks sends Qt through fontconfig's whole fallback sort for every size and
-// weight, only to arrive at the face named here. Found once for each face.
+// weight, only to arrive at the face named here. Where neither is installed,
+// a stand-in the package carries is loaded. Found once for each face.
 QStringList familiesFor(const QString &face)
 {
     static QHash<QString, QStringList> found;
@@ -36,8 +57,10 @@ QStringList familiesFor(const QString &face)
         standIn = QStringLiteral("DejaVu Sans");
     QStringList families{face};
     if (!standIn.isEmpty()) {
-        const QStringList installed = QFontDatabase::families();
+        QStringList installed = QFontDatabase::families();
         const auto has = [&](const QString &f) { return installed.contains(f, Qt::CaseInsensitive); };
+        if (!has(face) && !has(standIn) && loadCarriedFaces())
+            installed = QFontDatabase::families();
         if (has(face))
             families = QStringList{face};
         else if (has(standIn))

@@ -30,6 +30,43 @@ for rule in "Tavlin Quorvane|owner hidden, no button" "Tavlin Quorvane - Game |o
 done
 ! python3 tools/windows/taskbar.py "$windows" "tavlin-quorvane" >/dev/null  # hidden: not on the taskbar at all
 
+# The installer: its WiX source is well formed, and it names the game by the
+# UpgradeCode every package has carried, in both places; another would leave
+# the installed version beside the new one instead of replacing it.
+python3 - tools/windows/tavlin-quorvane.wxs <<'PY'
+import sys, xml.etree.ElementTree as ET
+ns = {"w": "http://schemas.microsoft.com/wix/2006/wi"}
+root = ET.parse(sys.argv[1]).getroot()
+codes = {root.find("w:Product", ns).get("UpgradeCode"), root.find("w:Product/w:Upgrade", ns).get("Id")}
+assert codes == {"ABD39FC1-F123-4672-B382-DFE926E90E61"}, codes
+assert root.find("w:Product/w:Package", ns).get("InstallScope") == "perMachine"
+PY
+# What the installed play-through reads: the game's entries among others, and
+# the older version it installs first.
+entries=$(python3 tools/windows/installed.py entries "Tavlin Quorvane" <<'REG'
+HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\{AAAA}
+    DisplayName    REG_SZ    Tavlin Quorvane
+    DisplayVersion    REG_SZ    1.0.0
+    InstallLocation    REG_SZ    
+
+HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\{BBBB}
+    DisplayName    REG_SZ    Tavlin Quorvane Tools
+    DisplayVersion    REG_SZ    2.0.0
+
+HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall\{CCCC}
+    DisplayVersion    REG_SZ    0.9.0
+    DisplayName    REG_SZ    Tavlin Quorvane
+REG
+)
+expected=$'{AAAA}\tDisplayName=Tavlin Quorvane\tDisplayVersion=1.0.0\tPublisher=\tComments=\tInstallLocation=\tUninstallString=
+{CCCC}\tDisplayName=Tavlin Quorvane\tDisplayVersion=0.9.0\tPublisher=\tComments=\tInstallLocation=\tUninstallString='
+[ "$entries" = "$expected" ] || { printf 'installed.py entries read:\n%s\n' "$entries"; exit 1; }
+# shellcheck source=tools/windows/play-installed.sh
+. tools/windows/play-installed.sh
+for pair in 1.2.3:1.2.2 1.2.0:1.1.0 1.0.0:0.9.0 2.0.10:2.0.9; do
+  [ "$(tq_older "${pair%:*}")" = "${pair#*:}" ] || { echo "older than ${pair%:*}: $(tq_older "${pair%:*}")"; exit 1; }
+done
+
 check=$(mktemp --suffix=.cmake)
 trap 'rm -f "$windows" "$check"' EXIT
 cat >"$check" <<'CMAKE'

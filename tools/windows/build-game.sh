@@ -4,7 +4,17 @@
 # build-windows/tavlin-quorvane-windows/, zipped as
 # build-windows/tavlin-quorvane-windows.zip: the program, the Qt and mingw
 # runtime DLLs it loads, Qt's platform, style and picture-format plugins, and
-# the licences. Unzip anywhere on Windows and start tavlin-quorvane.exe.
+# the licences, and in fonts/ the free faces that stand in for the designed
+# ones, as on Linux: EB Garamond for Garamond, which a stock Windows lacks, and
+# Liberation Sans and DejaVu Sans for Arial and Verdana, for a Windows without
+# them. The game loads them for itself only when a designed face and its
+# stand-in are both missing, and uses a stand-in only where its face is
+# missing. Unzip anywhere on Windows and start tavlin-quorvane.exe. tools/windows/build-installer.sh packs the same folder
+# as an installer.
+#
+# The board's pictures are made at their shown size by the build machine's
+# own build of the maker (catalog/MakeShown.cpp), from the same source, and
+# embedded in the program as on Linux.
 #
 # Only the game is built (no tests, no benchmarks), at the lowest priority
 # with -j2 (TQ_JOBS).
@@ -15,7 +25,8 @@ repo=$(cd "$here/../.." && pwd)
 . "$here/common.sh"
 
 tq_windows_install g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  mingw-w64-x86-64-dev cmake ninja-build qt6-base-dev zip
+  mingw-w64-x86-64-dev cmake ninja-build g++ qt6-base-dev zip \
+  fonts-ebgaramond fonts-liberation2 fonts-dejavu-core
 
 qt=$(tq_windows_qt_prefix)
 if [ ! -f "$qt/.complete" ]; then
@@ -29,6 +40,13 @@ stage=$build/$name
 jobs=${TQ_JOBS:-2}
 triple=x86_64-w64-mingw32
 
+# The maker of the board-size pixels, built for the build machine as
+# ./run.sh builds it; the cross build runs it.
+cmake -S "$repo" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF >/dev/null
+nice -n 19 cmake --build "$build/host" -j "$jobs" --target tq-catalog-shown
+maker=$build/host/catalog/tq-catalog-shown
+
 # Qt's own toolchain file finds the Windows Qt and the build machine's Qt
 # tools, and loads the mingw toolchain.
 cmake -S "$repo" -B "$build/game" -G Ninja \
@@ -36,10 +54,13 @@ cmake -S "$repo" -B "$build/game" -G Ninja \
   -DQT_CHAINLOAD_TOOLCHAIN_FILE="$here/mingw-w64.cmake" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   -DCMAKE_BUILD_TYPE=Release \
-  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF
+  -DTQ_BUILD_TESTS=OFF -DTQ_BUILD_BENCH=OFF -DTQ_HOST_CATALOG_SHOWN="$maker"
 start=$(date +%s)
 nice -n 19 cmake --build "$build/game" -j "$jobs" --target tavlin-quorvane
 echo "Built the game in $(( $(date +%s) - start )) s"
+shown=$(find "$build/game/catalog/shown" -type f 2>/dev/null | wc -l)
+[ "$shown" -eq 102 ] || { echo "The board-size pixels were not made ($shown of 102 files)" >&2; exit 1; }
+echo "Embedded the board-size pixels of all 101 pictures, made by $maker"
 
 # The folder a player unzips: the program and the plugins Qt loads by name
 # at run time, then every DLL these import that Windows does not have.
@@ -88,6 +109,15 @@ for required in Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll libgcc_s_s
 done
 "$triple-strip" --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll
 
+# The stand-ins, regular and bold, the files the Linux build finds them in.
+mkdir -p "$stage/fonts"
+faces=(fonts-ebgaramond:/usr/share/fonts/opentype/ebgaramond/EBGaramond12-{Regular,Bold}.otf
+       fonts-liberation2:/usr/share/fonts/truetype/liberation2/LiberationSans-{Regular,Bold}.ttf
+       fonts-dejavu-core:/usr/share/fonts/truetype/dejavu/DejaVuSans{,-Bold}.ttf)
+for face in "${faces[@]}"; do
+  cp "${face#*:}" "$stage/fonts/"
+done
+
 # The licences: the game's, its pictures', and those of what it ships with.
 mkdir -p "$stage/licences"
 cp "$repo/LICENSE" "$stage/licences/tavlin-quorvane-GPL-3.0-or-later.txt"
@@ -97,6 +127,11 @@ cp -r "$repo/catalog/licenses" "$stage/licences/pictures"
 qt_src=$(tq_windows_cache)/src/qtbase
 for l in LGPL-3.0-only GPL-3.0-only; do
   cp "$qt_src/LICENSES/$l.txt" "$stage/licences/qt-$l.txt"
+done
+# The faces' notices and licences: their Debian packages' copyright files.
+mkdir -p "$stage/licences/fonts"
+for package in $(printf '%s\n' "${faces[@]}" | cut -d: -f1 | sort -u); do
+  cp "/usr/share/doc/$package/copyright" "$stage/licences/fonts/$package-copyright.txt"
 done
 cat > "$stage/licences/README.txt" <<'EOF'
 Tavlin Quorvane is free software under the GNU General Public License,
@@ -108,6 +143,12 @@ Lesser General Public License, version 3 (qt-LGPL-3.0-only.txt), built
 unmodified from Debian's qt6-base 6.4.2 source package. libstdc++-6.dll and
 libgcc_s_seh-1.dll are GCC's runtime (GPL-3.0 with the GCC Runtime Library
 Exception); libwinpthread-1.dll is mingw-w64's thread library (MIT licence).
+
+The faces in fonts/ stand in for the designed faces where Windows lacks
+them: EB Garamond for Garamond (Georg Duffner's, SIL Open Font License 1.1),
+Liberation Sans for Arial (SIL Open Font License 1.1) and DejaVu Sans for
+Verdana (the Bitstream Vera licence), as Debian ships them; fonts/ here holds
+their notices and licences.
 EOF
 
 (cd "$build" && TZ=UTC zip -q -X -r "$name.zip" "$name")

@@ -88,7 +88,8 @@ features=(
   direct2d
   # the game draws with Qt's raster engine: no OpenGL, and so also not the
   # dynamic OpenGL that Windows builds have by default (with "opengl" alone
-  # turned off, that stays on, and 6.4.2's windows plugin does not compile)
+  # turned off, that stays on, and 6.4.2's windows plugin does not compile);
+  # INPUT_opengl=no below tells configure that no OpenGL is wanted, not missing
   opengl opengl_dynamic dynamicgl opengl_desktop
   # Windows draws text with its own font engines (DirectWrite, GDI), and the
   # game's texts are Latin: no FreeType engine, no HarfBuzz shaping
@@ -106,6 +107,7 @@ cmake -S "$src/qtbase" -B "$build" -G Ninja \
   -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DQT_BUILD_TOOLS_WHEN_CROSSCOMPILING=OFF \
   -DFEATURE_gui=ON -DFEATURE_widgets=ON \
+  -DINPUT_opengl=no \
   -DFEATURE_jpeg=ON -DFEATURE_gif=ON -DFEATURE_ico=ON -DFEATURE_png=ON \
   "${off[@]}"
 

@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
 # Plays the Windows build of the game under Wine, as a player would, on a
 # virtual X display with a window manager (Xvfb, openbox):
+#   tools/windows/play-under-wine.sh [--installer] [--own-fonts-only] [ZIP|MSI]
 #  1. unzips build-windows/tavlin-quorvane-windows.zip (or the zip given) into
-#     a fresh folder and starts tavlin-quorvane.exe from there;
+#     a fresh folder and starts tavlin-quorvane.exe from there; or, with
+#     --installer, installs build-windows/tavlin-quorvane-<version>-x64.msi
+#     (or the package given) with msiexec /qn over an older version of the
+#     same files, checks the upgrade, the shortcut and the installed
+#     programs' entry, and starts the installed program
+#     (tools/windows/play-installed.sh);
 #  2. reads the intro's extended style and layered alpha from outside, with a
 #     small Win32 program of its own (tools/windows/window-reader.cpp) under
 #     the same Wine prefix: every change through the fade, then around a
@@ -11,7 +17,15 @@
 #     types a whole game with xdotool, scores it, copies the result box's
 #     text with Ctrl+C as Windows' message boxes allow, and compares it with
 #     the text the game shows on Linux, byte for byte;
-#  4. leaves with Ctrl+Q and checks that the program ended with status 0.
+#  4. leaves with Ctrl+Q and checks that the program ended with status 0;
+#     with --installer, removes the package with msiexec /x and checks that
+#     nothing it added is left: files, shortcut, registry keys.
+# It reads the rules from the screen (tools/windows/rules-words.py): they must
+# read whole. On the board it finds, by their pixels, which catalog picture
+# each slot shows: all 15 must show the board-size pixels the build made,
+# unchanged, as on Linux (tools/windows/board-pictures.py). With
+# --own-fonts-only Wine sees none of this machine's fonts but its own, as a
+# stock Windows has only its own.
 # Screenshots and readings go to TQ_WINDOWS_SHOTS (default /tmp/windows-shots).
 # Exits 0 when the game was played through and every check held.
 set -euo pipefail
@@ -20,11 +34,32 @@ repo=$(cd "$here/../.." && pwd)
 # shellcheck source=tools/windows/common.sh
 . "$here/common.sh"
 
-tq_windows_install wine wine64 xvfb xauth x11-utils openbox xdotool imagemagick unzip \
-  tesseract-ocr tesseract-ocr-eng g++-mingw-w64-x86-64-posix python3
+installer=no own_fonts=no package=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --installer) installer=yes ;;
+    --own-fonts-only) own_fonts=yes ;;
+    -*) echo "usage: $0 [--installer] [--own-fonts-only] [ZIP|MSI]" >&2; exit 2 ;;
+    *) package=$1 ;;
+  esac
+  shift
+done
 
-zip=${1:-$repo/build-windows/tavlin-quorvane-windows.zip}
-[ -f "$zip" ] || { echo "No $zip: run tools/windows/build-game.sh first" >&2; exit 1; }
+tq_windows_install wine wine64 fonts-wine xvfb xauth x11-utils openbox xdotool imagemagick unzip \
+  tesseract-ocr tesseract-ocr-eng g++-mingw-w64-x86-64-posix python3 python3-numpy msitools wixl
+
+build=${TQ_WINDOWS_BUILD:-$repo/build-windows}
+if [ "$installer" = yes ]; then
+  version=$(sed -n 's/^project(TavlinQuorvane VERSION \([0-9.]*\).*/\1/p' "$repo/CMakeLists.txt")
+  package=${package:-$build/tavlin-quorvane-$version-x64.msi}
+  [ -f "$package" ] || { echo "No $package: run tools/windows/build-installer.sh first" >&2; exit 1; }
+else
+  package=${package:-$build/tavlin-quorvane-windows.zip}
+  [ -f "$package" ] || { echo "No $package: run tools/windows/build-game.sh first" >&2; exit 1; }
+fi
+package=$(cd "$(dirname "$package")" && pwd)/$(basename "$package")
+# The board-size pixels the cross build embedded, to find on the board.
+shown=$build/game/catalog/shown
 shots=${TQ_WINDOWS_SHOTS:-/tmp/windows-shots}
 rm -rf "$shots"
 mkdir -p "$shots"
@@ -45,10 +80,8 @@ fail() {
   exit 1
 }
 
-unzip -q "$zip" -d "$work"
-game=$work/tavlin-quorvane-windows/tavlin-quorvane.exe
 reader=$work/window-reader.exe
-x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -static "$here/window-reader.cpp" -luser32 -o "$reader"
+x86_64-w64-mingw32-g++-posix -std=c++20 -O2 -Wall -Wextra -static "$here/window-reader.cpp" -luser32 -lgdi32 -o "$reader"
 
 # A display of our own.
 display=90
@@ -60,8 +93,23 @@ for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >"$shots/openbox.log" 2>&1 &
 pids+=($!)
 
-export WINEPREFIX=${TQ_WINEPREFIX:-$(tq_windows_cache)/wineprefix} WINEARCH=win64
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's own fonts only: a fontconfig configuration whose one folder is
+# Wine's (Debian's Wine finds even its own fonts through fontconfig), and a
+# prefix of its own, since a prefix remembers the fonts it has seen.
+if [ "$own_fonts" = yes ]; then
+  cat >"$work/fonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>/usr/share/wine/fonts</dir><cachedir>$work/fontconfig</cachedir></fontconfig>
+EOF
+  export FONTCONFIG_FILE=$work/fonts.conf
+  export WINEPREFIX=${TQ_WINEPREFIX:-$(tq_windows_cache)/wineprefix-own-fonts}
+else
+  export WINEPREFIX=${TQ_WINEPREFIX:-$(tq_windows_cache)/wineprefix}
+fi
+export WINEARCH=win64
+# No .desktop files on this machine's menus for the shortcuts a package makes.
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine wineboot --init >"$shots/wineboot.log" 2>&1 || true
 
 shot() {
@@ -74,11 +122,26 @@ wait_window() {
   wine "$reader" wait "$1" "$2" | tr -d '\r'  # a Windows program's lines end in CR LF
 }
 
+wine "$reader" faces | tr -d '\r' >"$shots/faces.txt" || true
+echo "== Faces Wine offers every program: $(paste -sd, "$shots/faces.txt" | sed 's/,/, /g')"
+if [ "$own_fonts" = yes ] && grep -qi garamond "$shots/faces.txt"; then
+  fail "Wine still sees a Garamond among this machine's fonts"
+fi
+
+if [ "$installer" = yes ]; then
+  # shellcheck source=tools/windows/play-installed.sh
+  . "$here/play-installed.sh"
+  install_package "$package"  # sets game
+else
+  unzip -q "$package" -d "$work"
+  game=$work/tavlin-quorvane-windows/tavlin-quorvane.exe
+fi
+
 # 1. The intro, read from outside while it fades: the reader waits for it and
 #    prints where it is, then every change of its style and alpha.
 wine "$reader" fade 8 >"$shots/fade.txt" 2>&1 &
 fade_pid=$!
-wine "$game" >"$shots/game.log" 2>&1 &
+(cd "$(dirname "$game")" && exec wine "$game") >"$shots/game.log" 2>&1 &
 game_pid=$!
 pids+=("$game_pid")
 for _ in $(seq 600); do grep -q '^intro at' "$shots/fade.txt" && break; sleep 0.1; done
@@ -104,6 +167,11 @@ wine "$reader" repaint | tee "$shots/repaint.txt"
 # may still have the size and place Windows gave the new window.
 intro_area=$(wait_window 'Tavlin Quorvane' 5) || fail "the intro is not shown after its fade"
 read -r ix iy _ _ <<<"$intro_area"
+shot rules
+# The rules label: 1440, 120 twips, 5415 by 1335.
+rules_read=$(python3 "$here/rules-words.py" "$shots/rules.png" $((ix + 1440 / 15)) $((iy + 120 / 15)) \
+             $((5415 / 15)) $((1335 / 15))) || fail "the rules do not read whole: $rules_read"
+echo "== The rules, read from the screen: $rules_read"
 # Start: 2760, 1430 twips, 1095 by 300 (15 twips a pixel).
 start_x=$((ix + 2760 / 15 + 36)) start_y=$((iy + 1430 / 15 + 10))
 echo "== A repaint the pointer causes (hovering over Start, then away):"
@@ -142,6 +210,20 @@ echo "main window's client area at $mx,$my, ${mw}x${mh}, menu bar $menu pixels"
 mapfile -t words < <(python3 "$here/board-words.py" "$shots/memorise.png" "$mx" "$my" "$menu" \
                      "$repo/tools/catalog/table.tsv")
 echo "names read on the board: ${words[*]}"
+if [ -d "$shown" ]; then
+  # Run by its own #! line: Debian's python3, which has numpy.
+  mapfile -t on_board < <("$here/board-pictures.py" "$shots/memorise.png" "$mx" "$my" "$menu" "$shown" || true)
+  echo "pictures found on the board by their pixels: ${on_board[*]}"
+  for slot in $(seq 0 14); do
+    [ "${on_board[$slot]:-?}" != "?" ] || fail "slot $((slot + 1)) shows no picture's board-size pixels"
+    key=$(awk -F'\t' -v i="${on_board[$slot]}" '$1 == i { print $2 }' "$repo/tools/catalog/table.tsv")
+    [ "${words[$slot]}" = "?" ] || [ "${words[$slot]}" = "$key" ] ||
+      fail "slot $((slot + 1)) is named ${words[$slot]} but shows $key"
+  done
+  echo "ok: all 15 pictures show the pixels the build made, each under its own name"
+else
+  echo "No $shown: the board's pictures are not compared"
+fi
 known=()
 for w in "${words[@]}"; do [ "$w" != "?" ] && known+=("$w"); done
 [ "$(printf '%s\n' "${known[@]}" | sort -u | wc -l)" -eq "${#known[@]}" ] || fail "a name was read twice"
@@ -211,4 +293,7 @@ wait "$game_pid" || status=$?
 [ "$status" -eq 0 ] || fail "the game ended with status $status"
 echo "ok: Ctrl+Q ended the game with status 0"
 [ "$fade_held" = yes ] || fail "the intro lost WS_EX_LAYERED while shown (see $shots/fade.txt and repaint.txt)"
+if [ "$installer" = yes ]; then
+  remove_package
+fi
 echo "Played a whole game under Wine; screenshots and readings in $shots"

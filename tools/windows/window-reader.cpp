@@ -15,10 +15,13 @@
 //                                  then print its client area on the screen:
 //                                  X Y WIDTH HEIGHT
 //   window-reader clipboard FILE   the clipboard's text, as UTF-8, into FILE
+//   window-reader faces            the font families this Windows offers every
+//                                  program, one a line, sorted
 //
 // Exits 1 when what it reads is missing, 2 on a wrong command line.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -300,6 +303,27 @@ int clipboard(const char *file)
     return 0;
 }
 
+int CALLBACK addFace(const LOGFONTW *font, const TEXTMETRICW *, DWORD, LPARAM faces)
+{
+    reinterpret_cast<std::vector<std::string> *>(faces)->push_back(utf8(font->lfFaceName));
+    return 1;
+}
+
+int faces()
+{
+    LOGFONTW all{};
+    all.lfCharSet = DEFAULT_CHARSET;
+    std::vector<std::string> found;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesExW(screen, &all, addFace, reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    for (const std::string &face : found)
+        std::printf("%s\n", face.c_str());
+    return found.empty() ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -317,6 +341,8 @@ int main(int argc, char **argv)
         return wait(argv[2], std::atof(argv[3]));
     if (command == "clipboard" && argc == 3)
         return clipboard(argv[2]);
-    std::fprintf(stderr, "usage: window-reader fade SECONDS | state | repaint | windows | wait TITLE SECONDS | clipboard FILE\n");
+    if (command == "faces")
+        return faces();
+    std::fprintf(stderr, "usage: window-reader fade SECONDS | state | repaint | windows | wait TITLE SECONDS | clipboard FILE | faces\n");
     return 2;
 }
