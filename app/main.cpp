@@ -22,6 +22,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(missing));
         return 1;
     }
+    // GTK's own accessibility bridge, which Qt's GTK theme would load beside
+    // Qt's, holds up every screen reader's call to the program: Qt's alone speaks for it.
+    if (!qEnvironmentVariableIsSet("NO_AT_BRIDGE"))
+        qputenv("NO_AT_BRIDGE", "1");
     tk::Application app(argc, argv);
     tk::Application::setApplicationName(QStringLiteral("tavlin-quorvane"));
     tk::Application::setApplicationVersion(QStringLiteral(PROJECT_VERSION_STRING));
