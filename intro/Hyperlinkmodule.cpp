@@ -22,11 +22,6 @@ qreal qtopacity(std::uint8_t alpha)
     return alpha < 255 ? alpha / 255.0 : 1.0 - 1.0 / 1024;
 }
 
-std::uint32_t lastplatformerror()
-{
-    return layered::lastPlatformError();
-}
-
 void preparelayered(QWidget &window)
 {
     ContentFade::prepare(window);

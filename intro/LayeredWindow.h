@@ -14,9 +14,11 @@ using Handle = std::uintptr_t;
 void makeLayered(Handle window);
 // Sets the opacity of the whole window: 0 is fully transparent, 255 opaque.
 void setAlpha(Handle window, std::uint8_t alpha);
+// Failures are ignored: a dead handle changes nothing and raises nothing.
+#ifdef _WIN32
 // The system error code recorded after the last of the two operations.
-// Failures are otherwise ignored: a dead handle changes nothing and raises nothing.
 std::uint32_t lastPlatformError();
+#endif
 
 // Clamps `level` into 0..255 in the caller's own variable (the fades carry on
 // from the clamped value), then makes the window layered and applies the

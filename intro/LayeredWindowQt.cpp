@@ -12,11 +12,6 @@
 namespace intro::layered {
 
 namespace {
-// The number Windows gives a handle that names no window.
-constexpr std::uint32_t invalidWindowHandle = 1400;
-
-std::uint32_t lastError = 0;
-
 QWidget *windowOf(Handle window)
 {
     QWidget *widget = QWidget::find(static_cast<WId>(window));
@@ -35,29 +30,21 @@ void setWholeWindowOpacity(QWidget &widget, qreal opacity)
 }
 } // namespace
 
-void makeLayered(Handle window)
+void makeLayered(Handle)
 {
-    lastError = windowOf(window) ? 0 : invalidWindowHandle;
+    // Nothing to do: a window fades as it is.
 }
 
 void setAlpha(Handle window, std::uint8_t alpha)
 {
     QWidget *widget = windowOf(window);
-    if (!widget) {
-        lastError = invalidWindowHandle;
+    if (!widget)
         return;
-    }
     const qreal opacity = alpha / 255.0;
     if (ContentFade::isNeeded())
         ContentFade::apply(*widget, opacity);
     else
         setWholeWindowOpacity(*widget, opacity);
-    lastError = 0;
-}
-
-std::uint32_t lastPlatformError()
-{
-    return lastError;
 }
 
 } // namespace intro::layered

@@ -7,8 +7,14 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <cstdint>
 
 namespace catalog {
+
+// The squares, in twips, the board fits its pictures into: while they are
+// memorised (the build makes every picture ready at this size), and when revealed.
+constexpr std::int32_t boardPicture = 1410;
+constexpr std::int32_t revealedPicture = 1300;
 
 class ImageList {
 public:

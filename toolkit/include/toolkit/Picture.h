@@ -39,8 +39,6 @@ public:
     // nor scaling. They must be what scaled() makes at that size, or at the
     // picture's own size what decoding makes.
     void setReadyMade(const QByteArray &raw);
-    // True when both name the same stored image.
-    bool sameAs(const Picture &other) const { return m_data == other.m_data; }
 
 private:
     friend class WeakPicture;
