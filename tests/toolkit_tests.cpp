@@ -487,7 +487,7 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     picture.setReadyMade("not raw");
     QCOMPARE(picture.scaled(QSize(10, 5)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
     // Ready at its own size, a picture from a file is never decoded.
-    tk::Picture small = tk::Picture::fromFile(QByteArray("no picture"), marked.size(), QStringLiteral("small"));
+    tk::Picture small = tk::Picture::deferred([] { return tk::readImage("no picture"); }, marked.size(), QStringLiteral("small"));
     small.setReadyMade(tk::rawImageBytes(marked));
     QCOMPARE(small.image(), marked);
 }

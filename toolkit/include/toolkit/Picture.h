@@ -19,11 +19,9 @@ class Picture {
 public:
     Picture() = default;
     explicit Picture(QImage image, QString key = QString());
-    // A picture of `size` pixels whose pixels come from the single-image `file`
-    // when needed; `key` names it for the cache of shown sizes.
-    static Picture fromFile(QByteArray file, QSize size, QString key);
     // A picture of `size` pixels whose pixels `decode` makes when they are
-    // first needed (an empty image when it cannot); `key` as for fromFile.
+    // first needed (an empty image when it cannot); `key` names it for the
+    // cache of shown sizes.
     static Picture deferred(std::function<QImage()> decode, QSize size, QString key);
 
     bool isNull() const { return !m_data || m_data->size.isEmpty(); }
