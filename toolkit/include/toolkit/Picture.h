@@ -39,7 +39,6 @@ public:
     void setReadyMade(const QByteArray &raw);
 
 private:
-    friend class WeakPicture;
     struct Data {
         QSize size;
         QString key;
@@ -50,26 +49,6 @@ private:
     };
     QImage decoded() const;
     std::shared_ptr<Data> m_data;
-};
-
-// A link to a picture that keeps it only while some Picture still holds it.
-class WeakPicture {
-public:
-    WeakPicture() = default;
-    explicit WeakPicture(const Picture &picture)
-        : m_data(picture.m_data)
-    {
-    }
-    // The picture while it lives, else a null picture.
-    Picture lock() const
-    {
-        Picture picture;
-        picture.m_data = m_data.lock();
-        return picture;
-    }
-
-private:
-    std::weak_ptr<Picture::Data> m_data;
 };
 
 } // namespace tk
