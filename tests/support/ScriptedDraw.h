@@ -1,8 +1,6 @@
 #pragma once
 // A random source that draws the catalog indices it is dealt, in order, and
-// never reseeds. Once the dealt draws run out it draws on from a fixed-seed
-// generator of its own, and counts those draws: a test that deals a whole
-// board checks that none was needed.
+// never reseeds; past them it draws from a fixed-seed generator, and counts.
 #include "rules/Draw.h"
 
 #include <deque>
