@@ -1,8 +1,11 @@
 // Tavlin Quorvane: a picture word-recall game.
+#include "game/frmmain.h"
 #include "intro/frmRadavirar.h"
+#include "rules/Draw.h"
 #include "toolkit/Application.h"
 #include "toolkit/Desktop.h"
 
+#include <QPointer>
 #include <cstdio>
 
 #ifdef __GLIBC__
@@ -32,7 +35,14 @@ int main(int argc, char *argv[])
     // The windows end the program themselves once none is loaded: the intro
     // is a tool window, whose closing Qt does not count.
     tk::Application::setQuitOnLastWindowClosed(false);
-    // The intro leads to the main window through its Start button.
-    (new intro::frmRadavirar)->Show();
-    return app.exec();
+    // The intro leads to the main window through its Start button; a window
+    // destroys itself when it is unloaded, and one never loaded goes here.
+    rules::ClockSeededRandom random;
+    const QPointer<game::frmmain> mainWindow = new game::frmmain(random);
+    const QPointer<intro::frmRadavirar> intro = new intro::frmRadavirar(*mainWindow);
+    intro->Show();
+    const int status = app.exec();
+    delete intro.data();
+    delete mainWindow.data();
+    return status;
 }

@@ -23,7 +23,7 @@ tk::Picture loadPicture(const QByteArray &data, const QString &key)
         tk::tellFormat(reader, data);
         const QSize size = reader.size();
         if (size.isValid() && !size.isEmpty())
-            return tk::Picture::fromFile(data, size, key);
+            return tk::Picture::deferred([data] { return tk::readImage(data); }, size, key);
     }
     return tk::Picture(decodePicture(data).image(), key);
 }

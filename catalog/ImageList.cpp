@@ -76,27 +76,22 @@ QByteArray ImageList::encoded(int index) const
 tk::Picture ImageList::Picture(int index) const
 {
     check(index);
-    tk::WeakPicture &inUse = m_inUse[static_cast<std::size_t>(index)];
-    tk::Picture picture = inUse.lock();
-    if (picture.isNull()) {
-        const QString decoded = decodedPath(index);
-        // Its file is read only when its pixels are needed at a size not made ahead.
-        const auto decode = [index]() -> QImage {
-            try {
-                return decodePicture(ImageList::instance().encoded(index)).image();
-            } catch (const tk::RuntimeError &) {
-                return {};
-            }
-        };
-        picture = decoded == resourcePath(index)
-            ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), resourcePath(index))
-            : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
-        // Its pixels at the size the board shows it, made when the program was built.
-        if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
-            shown.isValid() && shown.size() > 0)
-            picture.setReadyMade(shown.uncompressedData());
-        inUse = tk::WeakPicture(picture);
-    }
+    const QString decoded = decodedPath(index);
+    // Its file is read only when its pixels are needed at a size not made ahead.
+    const auto decode = [index]() -> QImage {
+        try {
+            return decodePicture(ImageList::instance().encoded(index)).image();
+        } catch (const tk::RuntimeError &) {
+            return {};
+        }
+    };
+    tk::Picture picture = decoded == resourcePath(index)
+        ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), resourcePath(index))
+        : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
+    // Its pixels at the size the board shows it, made when the program was built.
+    if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
+        shown.isValid() && shown.size() > 0)
+        picture.setReadyMade(shown.uncompressedData());
     return picture;
 }
 

@@ -20,22 +20,13 @@
 
 namespace {
 
-// The board's picture box is 1410 twips square: a picture larger than it
-// either way is fitted into it with its proportions kept.
-constexpr std::int32_t boardBox = 1410;
-
-// The size in pixels the board shows a picture of `size` pixels at.
+// The size in pixels the board shows a picture of `size` pixels at: the
+// picture box takes the picture's size, and fitpicture's rule fits it.
 QSize boardSize(QSize size)
 {
-    const std::int32_t height = tk::clng(tk::toTwips(size.height()));
-    const std::int32_t width = tk::clng(tk::toTwips(size.width()));
-    if (width < boardBox && height < boardBox)
-        return size;
-    if (height < width)
-        return {tk::toPixels(boardBox),
-                tk::toPixels(static_cast<float>(static_cast<double>(tk::mul32(boardBox, height)) / width))};
-    return {tk::toPixels(static_cast<float>(static_cast<double>(tk::mul32(boardBox, width)) / height)),
-            tk::toPixels(boardBox)};
+    const tk::Fitting fit = tk::fitWithin(tk::clng(tk::toTwips(size.width())), tk::clng(tk::toTwips(size.height())),
+                                          catalog::boardPicture, catalog::boardPicture);
+    return fit.needed ? QSize(tk::toPixels(fit.width), tk::toPixels(fit.height)) : size;
 }
 
 bool write(const QString &path, const QByteArray &bytes)

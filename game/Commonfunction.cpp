@@ -1,6 +1,5 @@
 #include "game/Commonfunction.h"
 #include "toolkit/Int16.h"
-#include "toolkit/RuntimeError.h"
 #include "toolkit/PictureBox.h"
 
 namespace game::Commonfunction {
@@ -9,19 +8,16 @@ void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &b
 {
     const std::int32_t fitheight = tk::clng(box.Height());
     const std::int32_t fitwidth = tk::clng(box.Width());
-    if (fitwidth < maxwidth && fitheight < maxheight)
+    const tk::Fitting fit = tk::fitWithin(fitwidth, fitheight, maxwidth, maxheight);
+    if (!fit.needed)
         return;
     const tk::Picture picture = box.picture();
-    if (fitheight < fitwidth) {
-        if (fitwidth == 0)
-            tk::raise(tk::DivisionByZero);
-        box.setWidth(static_cast<float>(maxwidth));
-        box.setHeight(static_cast<float>(static_cast<double>(tk::mul32(maxwidth, fitheight)) / fitwidth));
+    if (fit.wider) {
+        box.setWidth(fit.width);
+        box.setHeight(fit.height);
     } else {
-        if (fitheight == 0)
-            tk::raise(tk::DivisionByZero);
-        box.setHeight(static_cast<float>(maxheight));
-        box.setWidth(static_cast<float>(static_cast<double>(tk::mul32(maxheight, fitwidth)) / fitheight));
+        box.setHeight(fit.height);
+        box.setWidth(fit.width);
     }
     const float w = box.Width();
     const float h = box.Height();

@@ -6,34 +6,13 @@
 
 namespace game {
 
-namespace {
-QPointer<frmmain> &defaultForm()
-{
-    static QPointer<frmmain> form;
-    return form;
-}
-} // namespace
-
-frmmain::frmmain(QWidget *parent)
+frmmain::frmmain(rules::RandomSource &random, QWidget *parent)
     : tk::Form(designs::frmmainDesign(), parent)
+    , m_random(random)
 {
-    if (!defaultForm())
-        defaultForm() = this;
 }
 
 frmmain::~frmmain() = default;
-
-frmmain &frmmain::defaultInstance()
-{
-    if (!defaultForm())
-        defaultForm() = new frmmain;
-    return *defaultForm();
-}
-
-frmmain *frmmain::existing()
-{
-    return defaultForm();
-}
 
 void frmmain::bindControls()
 {
@@ -63,32 +42,18 @@ void frmmain::bindControls()
 
 void frmmain::bindArrays()
 {
-    m_pic = std::make_unique<tk::ControlArray<tk::PictureBox>>(makeArray<tk::PictureBox>(QStringLiteral("pic")));
-    m_lblPictureName = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblPictureName")));
-    m_txtanswer = std::make_unique<tk::ControlArray<tk::TextBox>>(makeArray<tk::TextBox>(QStringLiteral("txtanswer")));
-    m_lblforindex = std::make_unique<tk::ControlArray<tk::Label>>(makeArray<tk::Label>(QStringLiteral("lblforindex")));
+    m_pic = makeArray<tk::PictureBox>(QStringLiteral("pic"));
+    m_lblPictureName = makeArray<tk::Label>(QStringLiteral("lblPictureName"));
+    m_txtanswer = makeArray<tk::TextBox>(QStringLiteral("txtanswer"));
+    m_lblforindex = makeArray<tk::Label>(QStringLiteral("lblforindex"));
     // Every game's board has 15 slots: their widgets are made with the window,
     // pictures first, so that a name stays above the picture it overlaps.
     m_pic->reserve(15);
     m_lblPictureName->reserve(15);
     m_txtanswer->reserve(15);
     m_lblforindex->reserve(15);
-    // Screen readers name every box by its number and never learn a covered word from a picture.
-    m_pic->onCreate = [](int index, tk::PictureBox &box) {
-        box.setAccessibleName(QStringLiteral("Picture %1").arg(index));
-    };
-    m_txtanswer->onCreate = [this](int index, tk::TextBox &box) {
-        box.setAccessibleName(QStringLiteral("Answer %1").arg(index));
-        box.onKeyPress = [this, index](int &keyAscii) { txtanswer_KeyPress(index, keyAscii); };
-        box.onChange = [this, index] { txtanswer_Change(index); };
-    };
-}
-
-int frmmain::boardControlCount() const
-{
-    if (!m_pic)
-        return 0;
-    return m_pic->count() + m_lblPictureName->count() + m_txtanswer->count() + m_lblforindex->count() - 4;
+    m_txtanswer->KeyPress = [this](int Index, int &KeyAscii) { txtanswer_KeyPress(Index, KeyAscii); };
+    m_txtanswer->Change = [this](int Index) { txtanswer_Change(Index); };
 }
 
 void frmmain::Form_Load()
@@ -139,7 +104,7 @@ void frmmain::newgame_Click()
 void frmmain::pickpictures()
 {
     const catalog::ImageList &imgList = catalog::ImageList::instance();
-    m_game.newGame(rules::RandomSource::current(), [&imgList](int index) { return imgList.Key(index); });
+    m_game.newGame(m_random, [&imgList](int index) { return imgList.Key(index); });
 }
 
 void frmmain::Timer1_Timer()

@@ -32,9 +32,11 @@ void frmmain::buildboard()
 
         m_pic->load(slot);
         tk::PictureBox &box = pic(slot);
+        // Screen readers name every box by its number and never learn a covered word from a picture.
+        box.setAccessibleName(QStringLiteral("Picture %1").arg(int(slot)));
         box.setVisible(true);
-        box.setWidth(1410);
-        box.setHeight(1410);
+        box.setWidth(catalog::boardPicture);
+        box.setHeight(catalog::boardPicture);
         box.setTop(static_cast<float>(o.picrow + 1000));
         box.setLeft(static_cast<float>(o.piccol + 120));
         o.piccol = advance(o.piccol, box.Width(), 100);
@@ -43,12 +45,12 @@ void frmmain::buildboard()
             o.picrow = advance(o.picrow, box.Height(), 375, 300);
         }
         box.setPicture(imgList.Picture(pictureindex));
-        Commonfunction::fitpicture(1410, 1410, box);
+        Commonfunction::fitpicture(catalog::boardPicture, catalog::boardPicture, box);
 
         m_lblPictureName->load(slot);
         tk::Label &name = lblPictureName(slot);
         name.setVisible(true);
-        name.setWidth(1410);
+        name.setWidth(catalog::boardPicture);
         name.setHeight(375);
         name.setTop(static_cast<float>(o.namerow + 640));
         name.setLeft(static_cast<float>(o.namecol + 120));
@@ -58,12 +60,13 @@ void frmmain::buildboard()
             o.namecol = 0;
             // Rows keep the pictures' fixed pitch: the box's height before fitting,
             // so every name stands right above its own picture.
-            o.namerow = advance(o.namerow, name.Height(), 1410, 300);
+            o.namerow = advance(o.namerow, name.Height(), catalog::boardPicture, 300);
         }
         name.setBackColor(nameLabelOrange);
 
         m_txtanswer->load(slot);
         tk::TextBox &answer = txtanswer(slot);
+        answer.setAccessibleName(QStringLiteral("Answer %1").arg(int(slot)));
         answer.setVisible(true);
         answer.setWidth(3000);
         answer.setHeight(375);
@@ -111,11 +114,24 @@ void frmmain::clearslot(int slot)
 
 void frmmain::coverboard()
 {
-    const catalog::ImageList &imgList = catalog::ImageList::instance();
     // The words stay the game's: only what the slots show changes.
-    for (slot = 1; slot <= 15; slot = slot + 1) {
-        pic(slot).setPicture(imgList.Picture(1));
-        lblPictureName(slot).setCaption(imgList.Key(1));
+    for (slot = 1; slot <= 15; slot = slot + 1)
+        drawslot(slot);
+}
+
+void frmmain::drawslot(int s)
+{
+    const catalog::ImageList &imgList = catalog::ImageList::instance();
+    switch (m_game.shows(s)) {
+    case rules::Shows::Placeholder:
+        pic(s).setPicture(imgList.Picture(1));
+        lblPictureName(s).setCaption(imgList.Key(1));
+        break;
+    case rules::Shows::Uncovered:
+        uncover(s);
+        break;
+    case rules::Shows::Picture:
+        break;  // as buildboard put it
     }
 }
 

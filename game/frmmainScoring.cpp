@@ -22,9 +22,9 @@ void frmmain::cmdsubmit_Click()
     for (slot = 1; slot <= 15; slot = slot + 1)
         txtanswer(slot).setEnabled(false);
     // The recalled slots are uncovered in the order of the boxes that named them.
-    const std::vector<int> &named = m_game.scoring().correctSlots;
+    const std::vector<int> &named = m_game.scoring().correctslots;
     for (slot = 1; slot <= last; slot = slot + 1)
-        uncover(named.at(std::size_t(int(slot) - 1)));
+        drawslot(named.at(std::size_t(int(slot) - 1)));
     // The board is painted as it now stands behind the message box.
     batch.end();
     tk::MessageBox::show(rules::resultPrompt(score()), rules::resultTitle());
@@ -52,7 +52,7 @@ void frmmain::uncover(int s)
     pictureindex = m_game.chosenindex(s);
     keyindex = m_game.chosenindex(s);
     pic(s).setPicture(imgList.Picture(pictureindex));
-    Commonfunction::fitpicture(1300, 1300, pic(s));
+    Commonfunction::fitpicture(catalog::revealedPicture, catalog::revealedPicture, pic(s));
     lblPictureName(s).setCaption(imgList.Key(keyindex));
 }
 
@@ -62,7 +62,7 @@ void frmmain::cmdgiveup_Click()
     if (!m_game.giveUp())
         return;
     for (slot = 1; slot <= 15; slot = slot + 1)
-        uncover(slot);
+        drawslot(slot);
 }
 
 void frmmain::txtanswer_KeyPress(int Index, int &KeyAscii)

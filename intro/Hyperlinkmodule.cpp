@@ -1,20 +1,22 @@
 #include "intro/Hyperlinkmodule.h"
-#include "ContentFade.h"
 #include "LayeredWindow.h"
-
-#include <algorithm>
 
 namespace intro::Hyperlinkmodule {
 
 void settransparency(WId hwnd, tk::Int16 &level)
 {
+    const auto window = static_cast<layered::Handle>(hwnd);
 #ifdef Q_OS_WIN
     // First Qt's own opacity, so that its repaints keep the window layered;
     // then user32's calls, which leave the style and the alpha as they must be.
-    if (QWidget *window = QWidget::find(hwnd))
-        window->setWindowOpacity(qtopacity(static_cast<std::uint8_t>(std::clamp<int>(level, 0, 255))));
+    const std::uint8_t alpha = layered::clamped(level);
+    if (QWidget *widget = QWidget::find(hwnd))
+        widget->setWindowOpacity(qtopacity(alpha));
+    layered::makeLayered(window);
+    layered::setAlpha(window, alpha);
+#else
+    layered::settransparency(window, level);
 #endif
-    layered::settransparency(static_cast<layered::Handle>(hwnd), level);
 }
 
 qreal qtopacity(std::uint8_t alpha)
@@ -22,14 +24,11 @@ qreal qtopacity(std::uint8_t alpha)
     return alpha < 255 ? alpha / 255.0 : 1.0 - 1.0 / 1024;
 }
 
-std::uint32_t lastplatformerror()
+#ifdef Q_OS_WIN
+void preparelayered(QWidget &)
 {
-    return layered::lastPlatformError();
+    // user32 fades any top-level window as it is.
 }
-
-void preparelayered(QWidget &window)
-{
-    ContentFade::prepare(window);
-}
+#endif
 
 } // namespace intro::Hyperlinkmodule

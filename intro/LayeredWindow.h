@@ -1,6 +1,6 @@
 #pragma once
-// Whole-window transparency as two window-system operations, and the level
-// rule every call goes through. Nothing here needs Qt, so the Windows backend
+// Whole-window transparency as two window-system operations, and the clamp
+// every call goes through. Nothing here needs Qt, so the Windows backend
 // also builds on its own (tools/windows-check.sh builds it with a probe).
 #include <cstdint>
 
@@ -14,22 +14,31 @@ using Handle = std::uintptr_t;
 void makeLayered(Handle window);
 // Sets the opacity of the whole window: 0 is fully transparent, 255 opaque.
 void setAlpha(Handle window, std::uint8_t alpha);
+// Failures are ignored: a dead handle changes nothing and raises nothing.
+#ifdef _WIN32
 // The system error code recorded after the last of the two operations.
-// Failures are otherwise ignored: a dead handle changes nothing and raises nothing.
 std::uint32_t lastPlatformError();
+#endif
 
 // Clamps `level` into 0..255 in the caller's own variable (the fades carry on
-// from the clamped value), then makes the window layered and applies the
-// level, both on every call.
+// from the clamped value) and gives it as an alpha byte.
 template <class Level>
-void settransparency(Handle window, Level &level)
+std::uint8_t clamped(Level &level)
 {
     if (level < 0)
         level = 0;
     if (level > 255)
         level = 255;
+    return static_cast<std::uint8_t>(static_cast<int>(level));
+}
+
+// Clamps `level`, then makes the window layered and applies the level, both on every call.
+template <class Level>
+void settransparency(Handle window, Level &level)
+{
+    const std::uint8_t alpha = clamped(level);
     makeLayered(window);
-    setAlpha(window, static_cast<std::uint8_t>(static_cast<int>(level)));
+    setAlpha(window, alpha);
 }
 
 } // namespace intro::layered

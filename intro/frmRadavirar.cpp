@@ -1,7 +1,6 @@
 #include "intro/frmRadavirar.h"
 #include "designs/FrmRadavirarDesign.h"
 #include "designs/Publisher.h"
-#include "game/frmmain.h"
 #include "intro/Hyperlinkmodule.h"
 
 namespace intro {
@@ -10,27 +9,19 @@ namespace {
 const tk::OleColor buttonColour = tk::rgb(192, 192, 255);
 } // namespace
 
-frmRadavirar::frmRadavirar(QWidget *parent)
+frmRadavirar::frmRadavirar(game::frmmain &main, QWidget *parent)
     : tk::Form(designs::frmRadavirarDesign(), parent)
+    , m_main(&main)
 {
     // Before anything makes the native window: the fade may need it translucent.
     Hyperlinkmodule::preparelayered(*this);
-}
-
-frmRadavirar::~frmRadavirar()
-{
-    // Made ahead for a Start that never came.
-    if (m_mainPrepared && !m_mainPrepared->isLoaded())
-        delete m_mainPrepared.data();
 }
 
 void frmRadavirar::preparemain()
 {
     if (m_mainReady)
         return;
-    if (!m_mainPrepared)
-        m_mainPrepared = &game::frmmain::defaultInstance();
-    m_mainReady = !m_mainPrepared->prepare();
+    m_mainReady = !m_main || !m_main->prepare();
 }
 
 void frmRadavirar::bindControls()
@@ -115,7 +106,8 @@ void frmRadavirar::Timer2_Timer()
 void frmRadavirar::cmdok_Click()
 {
     unload();
-    game::frmmain::defaultInstance().Show();
+    if (m_main)
+        m_main->Show();
 }
 
 void frmRadavirar::cmdcancel_Click()

@@ -5,28 +5,6 @@
 
 namespace rules {
 
-namespace {
-RandomSource *&chosenSource()
-{
-    static RandomSource *source = nullptr;
-    return source;
-}
-} // namespace
-
-RandomSource &RandomSource::current()
-{
-    static ClockSeededRandom clockSeeded;
-    RandomSource *source = chosenSource();
-    return source ? *source : clockSeeded;
-}
-
-RandomSource *RandomSource::setCurrent(RandomSource *source)
-{
-    RandomSource *previous = &current();
-    chosenSource() = source;
-    return previous;
-}
-
 void ClockSeededRandom::randomize()
 {
     const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();

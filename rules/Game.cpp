@@ -79,7 +79,7 @@ bool Game::submit()
     m_phase = Phase::Finished;
     m_scoring = scoreAnswers(m_answers, m_chosenWord);
     m_answers = m_scoring.texts;
-    for (const int slot : m_scoring.correctSlots)
+    for (const int slot : m_scoring.correctslots)
         m_shows[slot] = Shows::Uncovered;
     return true;
 }

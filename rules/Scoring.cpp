@@ -51,7 +51,7 @@ Scoring scoreAnswers(const Fifteen<QString> &answers, const Fifteen<QString> &wo
     for (int j = 1; j <= slotCount; ++j) {
         const int slot = slotNamedBy(scoring.texts[j], words);
         if (slot)
-            scoring.correctSlots.push_back(slot);
+            scoring.correctslots.push_back(slot);
         else
             scoring.wrong[j] = true;
     }

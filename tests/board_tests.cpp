@@ -4,7 +4,6 @@
 #include "ScriptedDraw.h"
 #include "catalog/ImageList.h"
 #include "designs/FrmmainDesign.h"
-#include "game/Colours.h"
 
 #include <QPainter>
 #include <QTest>
@@ -12,12 +11,6 @@
 using game::frmmain;
 
 namespace {
-// A position as it reads back: whole pixels of 15 twips.
-float shown(int twips)
-{
-    return tk::toTwips(tk::toPixels(float(twips)));
-}
-
 // The largest difference of any colour channel between two images of one
 // size, outside the rectangle `covered`.
 int worstChannelDifference(const QImage &a, const QImage &b, QRect covered = {})
@@ -57,9 +50,8 @@ QImage fittedOnWhite(int index, QSize size)
 class BoardTests : public QObject {
     Q_OBJECT
 private slots:
-    void slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside();
+    void everyControlStandsWhereTheLayoutPutsIt();
     void everyNameStandsRightAboveItsPictureWhateverTheFittedHeights();
-    void boxesAndButtonsStartVisibleAndDisabledInSlotTabOrder();
     void chosenWordsEqualTheNameCaptions();
     void coverShowsThePlaceholderAndKeepsSizesPositionsAndWords();
     void typedLowerCaseLettersArriveAsCapitals();
@@ -71,68 +63,58 @@ private slots:
     void aWholeRecallByKeyboardScoresWithEnterOnSubmit();
 };
 
-void BoardTests::slotsStandInThreeRowsOfFiveWithTheAnswerColumnBeside()
+void BoardTests::everyControlStandsWhereTheLayoutPutsIt()
 {
+    // The board as the player sees it right after it is built, in twips as
+    // the layout gives them (three rows of five, the answer column beside,
+    // the buttons beneath it), on the screen at 15 twips to the pixel: all
+    // shown, the boxes and buttons disabled, the boxes in slot tab order.
+    const int columns[] = {120, 1630, 3140, 4650, 6160};
+    const int pictureRows[] = {1000, 3085, 5170};
+    const int nameRows[] = {640, 2725, 4810};
+    const int answerRows[] = {650, 1035, 1420, 1805, 2190, 2575, 2960, 3345, 3730, 4115, 4500, 4885, 5270, 5655, 6040};
+    const auto at = [](int left, int top, int width, int height) {
+        return QRect(qRound(left / 15.0), qRound(top / 15.0), qRound(width / 15.0), qRound(height / 15.0));
+    };
     GameFixture g;
     frmmain &f = g.f();
     for (int s = 1; s <= 15; ++s) {
         const int c = (s - 1) % 5, r = (s - 1) / 5;
-        QCOMPARE(f.pic(s).Left(), shown(120 + 1510 * c));
-        QCOMPARE(f.pic(s).Top(), shown(1000 + 2085 * r));
+        QCOMPARE(f.pic(s).pos(), at(columns[c], pictureRows[r], 0, 0).topLeft());
         QVERIFY(f.pic(s).Width() <= 1410 && f.pic(s).Height() <= 1410);
-        QCOMPARE(f.lblPictureName(s).Left(), shown(120 + 1510 * c));
-        QCOMPARE(f.lblPictureName(s).Width(), 1410.0f);
-        QCOMPARE(f.lblPictureName(s).Height(), 375.0f);
-        QCOMPARE(f.lblPictureName(s).BackColor(), game::nameLabelOrange);
-        QCOMPARE(f.txtanswer(s).Left(), shown(8200));
-        QCOMPARE(f.txtanswer(s).Top(), shown(650 + 385 * (s - 1)));
-        QCOMPARE(f.txtanswer(s).Width(), 3000.0f);
-        QCOMPARE(f.txtanswer(s).Height(), 375.0f);
-        QCOMPARE(f.lblforindex(s).Left(), shown(7800));
-        QCOMPARE(f.lblforindex(s).Top(), shown(650 + 385 * (s - 1)));
-        QCOMPARE(f.lblforindex(s).Width(), 375.0f);
+        QCOMPARE(f.lblPictureName(s).geometry(), at(columns[c], nameRows[r], 1410, 375));
+        QCOMPARE(f.txtanswer(s).geometry(), at(8200, answerRows[s - 1], 3000, 375));
+        QCOMPARE(f.lblforindex(s).geometry(), at(7800, answerRows[s - 1], 375, 375));
+        QCOMPARE(f.lblPictureName(s).BackColor(), tk::OleColor(12640511));
+        QCOMPARE(f.lblforindex(s).BackColor(), tk::OleColor(16777215));
         QCOMPARE(f.lblforindex(s).Caption(), QString::number(s) + QStringLiteral(")"));
-        QCOMPARE(f.lblforindex(s).BackColor(), game::numberLabelWhite);
+        for (const QWidget *w : {static_cast<QWidget *>(&f.pic(s)), static_cast<QWidget *>(&f.lblPictureName(s)),
+                                 static_cast<QWidget *>(&f.txtanswer(s)), static_cast<QWidget *>(&f.lblforindex(s))})
+            QVERIFY(!w->isHidden());
+        QVERIFY(!f.txtanswer(s).Enabled());
+        QCOMPARE(f.txtanswer(s).TabIndex(), s);
     }
-    QCOMPARE(f.cmdsubmit->Left(), shown(7950));
-    QCOMPARE(f.cmdgiveup->Left(), shown(9550));
-    QCOMPARE(f.cmdsubmit->Top(), shown(6700));
-    QCOMPARE(f.Shape1->Left(), shown(7700));
-    QCOMPARE(f.Shape1->Top(), shown(550));
-    QCOMPARE(f.Shape1->Width(), 3600.0f);
-    QCOMPARE(f.Shape1->Height(), 6000.0f);
+    QVERIFY(f.pic(0).isHidden() && f.txtanswer(0).isHidden());
+    QVERIFY(!f.cmdsubmit->Enabled() && !f.cmdgiveup->Enabled() && !f.cmdgiveup->isHidden());
+    QCOMPARE(f.cmdsubmit->geometry(), at(7950, 6700, 1455, 375));
+    QCOMPARE(f.cmdgiveup->geometry(), at(9550, 6700, 1455, 375));
+    QCOMPARE(f.Shape1->geometry(), at(7700, 550, 3600, 6000));
 }
 
 void BoardTests::everyNameStandsRightAboveItsPictureWhateverTheFittedHeights()
 {
     // Several boards, so that rows whose last picture is fitted lower than
     // the full height come up.
+    const float nameRows[] = {645, 2730, 4815};  // 640, 2725 and 4810 in whole pixels
     GameFixture g;
     frmmain &f = g.f();
     for (int game = 0; game < 8; ++game) {
         for (int s = 1; s <= 15; ++s) {
-            const int r = (s - 1) / 5;
-            QCOMPARE(f.lblPictureName(s).Top(), shown(640 + 2085 * r));
+            QCOMPARE(f.lblPictureName(s).Top(), nameRows[(s - 1) / 5]);
             QCOMPARE(f.lblPictureName(s).Top() + f.lblPictureName(s).Height(), f.pic(s).Top() + 15);
         }
         f.newgame_Click();
     }
-}
-
-void BoardTests::boxesAndButtonsStartVisibleAndDisabledInSlotTabOrder()
-{
-    GameFixture g;
-    frmmain &f = g.f();
-    for (int s = 1; s <= 15; ++s) {
-        QVERIFY(!f.txtanswer(s).isHidden());
-        QVERIFY(!f.txtanswer(s).Enabled());
-        QCOMPARE(f.txtanswer(s).TabIndex(), s);
-        QVERIFY(!f.pic(s).isHidden() && !f.lblPictureName(s).isHidden() && !f.lblforindex(s).isHidden());
-        if (s < 15)
-            QCOMPARE(f.txtanswer(s).nextInFocusChain(), static_cast<QWidget *>(&f.txtanswer(s + 1)));
-    }
-    QVERIFY(f.pic(0).isHidden() && f.txtanswer(0).isHidden());
-    QVERIFY(!f.cmdsubmit->Enabled() && !f.cmdgiveup->Enabled());
 }
 
 void BoardTests::chosenWordsEqualTheNameCaptions()
@@ -145,7 +127,7 @@ void BoardTests::chosenWordsEqualTheNameCaptions()
         seen.insert(index);
         QCOMPARE(g.word(s), g.f().lblPictureName(s).Caption());
         QCOMPARE(g.word(s), catalog::ImageList::instance().Key(index));
-        QVERIFY(g.f().pic(s).picture().sameAs(catalog::ImageList::instance().Picture(index)));
+        QVERIFY(g.f().pic(s).picture().image() == catalog::ImageList::instance().Picture(index).image());
     }
     QCOMPARE(seen.size(), 15);
 }
@@ -163,7 +145,7 @@ void BoardTests::coverShowsThePlaceholderAndKeepsSizesPositionsAndWords()
     g.toRecall();
     const tk::Picture think = catalog::ImageList::instance().Picture(1);
     for (int s = 1; s <= 15; ++s) {
-        QVERIFY(f.pic(s).picture().sameAs(think));
+        QVERIFY(f.pic(s).picture().image() == think.image());
         QCOMPARE(f.pic(s).size(), think.size());  // the box takes the placeholder's size
         // Nothing of the fitted picture stays painted over the placeholder.
         const QImage seen = seenOnWindow(f, f.pic(s));
@@ -224,7 +206,7 @@ void BoardTests::everyCatalogPictureShowsOnlyItsFittedSelfOnTheBoardAndRevealed(
     // own, unscaled picture may show through a fitted picture's clear parts.
     GameFixture g;
     frmmain &f = g.f();
-    ScriptedDraw draw;
+    ScriptedDraw &draw = g.draw;
     const auto check = [&](int s, const char *when) {
         const int index = g.f().game().chosenindex(s);
         const QImage seen = seenOnWindow(f, f.pic(s));

@@ -19,7 +19,6 @@ class CatalogTests : public QObject {
 private slots:
     void keysAreTheGameWordsInCatalogOrder();
     void everyPictureDecodesAtItsTabledSizeInItsFormat();
-    void catalogKeepsOnlyPicturesInUse();
     void everyPictureShownOnTheBoardAndRevealedIsItsWholePictureShrunk();
     void indicesOutsideTheCatalogRaise();
     void fittingFollowsTheWorkedExamples();
@@ -59,18 +58,6 @@ void CatalogTests::everyPictureDecodesAtItsTabledSizeInItsFormat()
         QVERIFY2(catalog::decodePicture(list.encoded(i)).size() == row.size, qPrintable(QString::number(i)));
         QVERIFY2(list.Picture(i).size() == row.size, qPrintable(QString::number(i)));
     }
-    QVERIFY(list.Picture(1).sameAs(list.Picture(1)));  // decoded once, then shared
-}
-
-void CatalogTests::catalogKeepsOnlyPicturesInUse()
-{
-    const ImageList &list = ImageList::instance();
-    const tk::Picture held = list.Picture(10);
-    const tk::WeakPicture dropped(list.Picture(11));
-    for (int n = 20; n <= 101; ++n)
-        list.Picture(n);
-    QVERIFY(list.Picture(10).sameAs(held));  // held by someone: shared, never made twice
-    QVERIFY(dropped.lock().isNull());  // held by no one: gone
 }
 
 // A picture is shown, on the board and revealed, exactly as the whole

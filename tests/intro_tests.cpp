@@ -3,6 +3,7 @@
 #include "ErrorCatcher.h"
 #include "ManualClock.h"
 #include "Quiet.h"
+#include "ScriptedDraw.h"
 #include "ShownLevel.h"
 #include "catalog/ImageList.h"
 #include "designs/Publisher.h"
@@ -42,18 +43,15 @@ int runProgramLoop()
 struct IntroFixture {
     ManualClock clock;
     ErrorCatcher catcher;
-    QPointer<intro::frmRadavirar> form;
+    ScriptedDraw draw;
+    QPointer<game::frmmain> main = new game::frmmain(draw);
+    QPointer<intro::frmRadavirar> form = new intro::frmRadavirar(*main);
 
-    IntroFixture()
-    {
-        form = new intro::frmRadavirar;
-        form->Show();
-    }
+    IntroFixture() { form->Show(); }
     ~IntroFixture()
     {
         delete form.data();
-        if (game::frmmain *main = game::frmmain::existing())
-            main->unload();
+        delete main.data();
         flushDeletes();
     }
 
@@ -338,7 +336,6 @@ void IntroTests::settransparencyClampsIntoTheCallersVariable()
     QCOMPARE(int(callers), clamped);
     QVERIFY2(shownAt(plain.window, clamped, QPoint(60, 20)),
              qPrintable(QStringLiteral("shown at %1").arg(shownLevel(plain.window, QPoint(60, 20)))));
-    QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 0u);
 }
 
 void IntroTests::settransparencyAppliesTheLevelOnEveryCall()
@@ -378,7 +375,6 @@ void IntroTests::settransparencyOnAClosedWindowOnlyClamps()
     tk::Int16 level = 300;
     intro::Hyperlinkmodule::settransparency(gone, level);
     QCOMPARE(int(level), 255);
-    QCOMPARE(intro::Hyperlinkmodule::lastplatformerror(), 1400u);
     QVERIFY(catcher.errors.empty());
 }
 
@@ -387,7 +383,9 @@ void IntroTests::hiddenOwnerStaysUnseenAndOwnsTheIntroUntilItCloses()
     // How the intro is kept off the taskbar on Windows, driven here on any platform.
     ManualClock clock;
     ErrorCatcher catcher;
-    QPointer<intro::frmRadavirar> f = new intro::frmRadavirar;
+    ScriptedDraw draw;
+    game::frmmain main(draw);
+    QPointer<intro::frmRadavirar> f = new intro::frmRadavirar(main);
     f->load();
 #ifndef Q_OS_WIN
     tk::giveHiddenOwner(*f);  // Windows gives it at load
@@ -459,8 +457,9 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     fx.ticks(52);
     const QPointer<tk::Timer> timer1 = fx.f().Timer1, timer2 = fx.f().Timer2;
     // Made while the player reads, unseen and not loaded: Start only deals and shows.
-    const QPointer<game::frmmain> ahead = game::frmmain::existing();
-    QVERIFY(ahead && ahead->isBuilt() && !ahead->isLoaded() && !ahead->isVisible());
+    const QPointer<game::frmmain> ahead = fx.main;
+    QVERIFY(ahead && ahead->findChild<tk::TextBox *>(QStringLiteral("txtanswer(0)")));
+    QVERIFY(!ahead->isLoaded() && !ahead->isVisible());
     QCOMPARE(tk::Form::loadedCount(), 1);
 
     press(fx.f().cmdok, how);
@@ -469,8 +468,7 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     QVERIFY(!fx.f().isVisible());
     QVERIFY(!timer1->Enabled() && !fx.clock.armed(timer1));
     QVERIFY(!timer2->Enabled() && !fx.clock.armed(timer2));
-    game::frmmain *main = game::frmmain::existing();
-    QCOMPARE(main, ahead.data());
+    game::frmmain *main = fx.main;
     QVERIFY(main->isLoaded());
     QVERIFY(main->isVisible());
     QVERIFY(!main->isModal());
@@ -505,7 +503,7 @@ void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow()
     fx.ticks(1);
     QTRY_VERIFY(fx.f().hasPainted());  // the title seen: the main window is made meanwhile
     fx.ticks(52);
-    QVERIFY(game::frmmain::existing());  // made ahead
+    QVERIFY(fx.main->findChild<tk::TextBox *>(QStringLiteral("txtanswer(0)")));  // made ahead
     if (byButton)
         press(fx.f().cmdcancel, how);
     else
@@ -515,7 +513,7 @@ void IntroTests::cancelOrClosingEndsTheProgramWithoutTheMainWindow()
     QCOMPARE(tk::Form::loadedCount(), 0);
     QCOMPARE(runProgramLoop(), 0);  // the program ends by itself
     QVERIFY(fx.form.isNull());
-    QVERIFY(!game::frmmain::existing());
+    QVERIFY(!fx.main->isLoaded() && !fx.main->isVisible());
     QVERIFY(fx.catcher.errors.empty());
 }
 

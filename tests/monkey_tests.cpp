@@ -5,11 +5,13 @@
 // TQ_MONKEY_EVENTS sets the number of events over all seeds (default 6000);
 // TQ_MONKEY_SEEDS a comma-separated list of seeds to replay.
 #include "ErrorCatcher.h"
+#include "GameFixture.h"
 #include "ManualClock.h"
 #include "PlayerInput.h"
 #include "ShownLevel.h"
 #include "catalog/ImageList.h"
 #include "Quiet.h"
+#include "ScriptedDraw.h"
 #include "game/Colours.h"
 #include "game/frmmain.h"
 #include "intro/frmRadavirar.h"
@@ -183,7 +185,9 @@ private:
     QRandomGenerator m_rng;
     ManualClock m_clock;
     ErrorCatcher m_catcher;
-    QPointer<frmmain> m_form;
+    ScriptedDraw m_draw;
+    QPointer<frmmain> m_main;  // made with the intro, as the program makes it
+    QPointer<frmmain> m_form;  // the main window once Start showed it
     QPointer<intro::frmRadavirar> m_intro;
     GameModel m_model;
     int m_introTimer1Ticks = 0;
@@ -218,6 +222,7 @@ QString Monkey::run()
     if (m_form)
         m_form->unload();
     flushDeletes();
+    delete m_main.data();
     if (m_problem.isEmpty())
         return {};
     QString report = QStringLiteral("seed %1, event %2: %3\nlast events:").arg(m_seed).arg(m_event - 1).arg(m_problem);
@@ -230,7 +235,10 @@ QString Monkey::run()
 
 void Monkey::openIntro()
 {
-    m_intro = new intro::frmRadavirar;
+    // A program started afresh: the main window a program that ended left goes with it.
+    delete m_main.data();
+    m_main = new frmmain(m_draw);
+    m_intro = new intro::frmRadavirar(*m_main);
     m_intro->Show();
     m_introTimer1Ticks = m_introTimer2Ticks = 0;
     m_introUntilTick = introTickMs;
@@ -270,7 +278,7 @@ void Monkey::introEvent()
         check(!in.isLoaded() && !in.Timer1->Enabled() && !in.Timer2->Enabled()
                   && !m_clock.armed(in.Timer1) && !m_clock.armed(in.Timer2),
               QStringLiteral("Start left the intro loaded or ticking"));
-        m_form = frmmain::existing();
+        m_form = m_main;
         check(m_form && m_form->isLoaded() && m_form->isVisible(), QStringLiteral("Start opened no main window"));
         check(tk::Form::loadedCount() == 1, QStringLiteral("Start: %1 windows loaded").arg(tk::Form::loadedCount()));
         flushDeletes();
@@ -288,14 +296,15 @@ void Monkey::introEvent()
         QTest::mouseClick(in.cmdcancel, Qt::LeftButton);
         check(!in.isLoaded() && tk::Form::loadedCount() == 0, QStringLiteral("Cancel left a window loaded"));
         flushDeletes();
-        check(m_intro.isNull() && !frmmain::existing(), QStringLiteral("the intro or its main window outlived Cancel"));
+        check(m_intro.isNull() && !m_main->isLoaded() && !m_main->isVisible(),
+              QStringLiteral("the intro outlived Cancel, or the main window showed"));
     } else {
         log(QStringLiteral("intro window closed"));
         in.close();
         check(!in.isLoaded() && tk::Form::loadedCount() == 0, QStringLiteral("closing the intro left a window loaded"));
         flushDeletes();
-        check(m_intro.isNull() && !frmmain::existing(),
-              QStringLiteral("the intro or its main window outlived its closing"));
+        check(m_intro.isNull() && !m_main->isLoaded() && !m_main->isVisible(),
+              QStringLiteral("the intro outlived its closing, or the main window showed"));
     }
 }
 
@@ -319,7 +328,7 @@ void Monkey::checkIntro()
     check(in.lblrules->Visible() == rules && in.cmdok->Visible() == rules && in.cmdcancel->Visible() == rules,
           QStringLiteral("intro rules or buttons visibility wrong") + at);
     // The main window may be made while the intro shows, but neither loaded nor seen.
-    const frmmain *ahead = frmmain::existing();
+    const frmmain *ahead = m_main;
     check(in.isLoaded() && tk::Form::loadedCount() == 1 && !(ahead && (ahead->isLoaded() || ahead->isVisible())),
           QStringLiteral("intro: wrong windows loaded") + at);
 }
@@ -365,7 +374,7 @@ void Monkey::newGame()
         // may serve the new board, empty); never does the key add a letter.
         check(!box || box->text() == before || box->text().isEmpty(),
               QStringLiteral("Ctrl+N went into the answer box: '%1'").arg(box ? box->text() : QString()));
-        check(f().boardControlCount() == 60 && f().elapsedseconds() == 0 && f().lblTimesecondstart->Caption().isEmpty(),
+        check(boardControls(f()) == 60 && f().elapsedseconds() == 0 && f().lblTimesecondstart->Caption().isEmpty(),
               QStringLiteral("Ctrl+N did not start a new game"));
     } else {
         log(QStringLiteral("New Game in %1").arg(phaseName(m_model.game.phase())));
@@ -531,7 +540,6 @@ void Monkey::exitGame()
           QStringLiteral("Exit left a clock running"));
     flushDeletes();
     check(m_form.isNull() && t1.isNull() && t2.isNull(), QStringLiteral("the main window outlived Exit"));
-    check(!frmmain::existing(), QStringLiteral("a main window is still the default one after Exit"));
 }
 
 // --- the rules after every event ------------------------------------------
@@ -546,7 +554,7 @@ void Monkey::checkGame()
     check(g.isLoaded() && tk::Form::loadedCount() == 1, bad(QStringLiteral("the window is not loaded")));
     check(g.gamerunning() == tk::vbTrue, bad(QStringLiteral("no game running")));
     check(g.updatesEnabled(), bad(QStringLiteral("the window no longer paints")));
-    const int controls = g.boardControlCount();
+    const int controls = boardControls(g);
     check(controls == 60, bad(QStringLiteral("%1 board controls").arg(controls)));
     if (controls != 60)
         return;
@@ -620,7 +628,7 @@ void Monkey::checkGame()
               bad(QStringLiteral("slot %1 is named '%2', expected '%3'").arg(s).arg(g.lblPictureName(s).Caption(), expected)));
         const tk::Picture shown = g.pic(s).picture();
         const int index = own ? int(m_model.game.chosenindex(s)) : 1;
-        check(shown.sameAs(catalog::ImageList::instance().Picture(index)), bad(QStringLiteral("slot %1 shows the wrong picture").arg(s)));
+        check(shown.image() == catalog::ImageList::instance().Picture(index).image(), bad(QStringLiteral("slot %1 shows the wrong picture").arg(s)));
         if (own)
             check(g.pic(s).Width() <= 1410 && g.pic(s).Height() <= 1410, bad(QStringLiteral("slot %1's picture is oversized").arg(s)));
     }

@@ -148,6 +148,7 @@ void RulesTests::drawRedrawsACollisionAndChecksEveryEarlierSlotAgain()
         QCOMPARE(drawn[s], s + 1);
     QCOMPARE(drawn[15], slot15);
     QCOMPARE(random.reseeds, 15);  // once a slot, never for a redraw
+    QCOMPARE(random.undealt, 0);  // every draw was one the row dealt
 }
 
 void RulesTests::afterRecallTickNTheClockReadsNPassedAndTheRestRemaining()

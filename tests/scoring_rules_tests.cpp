@@ -117,8 +117,8 @@ void ScoringRulesTests::scoring()
         QCOMPARE(scoring.texts[box], marked.value(box, answers.value(box)));
         QCOMPARE(scoring.wrong[box], wrong.contains(box));
     }
-    QCOMPARE(QList<int>(scoring.correctSlots.begin(), scoring.correctSlots.end()), named);
-    QCOMPARE(scoring.count(), named.size());
+    QCOMPARE(QList<int>(scoring.correctslots.begin(), scoring.correctslots.end()), named);
+    QCOMPARE(scoring.correctcount(), named.size());
 }
 
 void ScoringRulesTests::reportForEveryCount_data()

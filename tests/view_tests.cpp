@@ -158,7 +158,7 @@ void ViewTests::everyStateIsDrawnAsTheGameSays()
     const rules::Game &game = f.game();
     const Phase phase = game.phase();
     QCOMPARE(f.gamerunning(), tk::vbTrue);
-    QCOMPARE(f.boardControlCount(), 60);
+    QCOMPARE(boardControls(f), 60);
     QCOMPARE(f.Timer1->Enabled(), game.memoriseClockRuns());
     QCOMPARE(f.Timer2->Enabled(), game.recallClockRuns());
     QCOMPARE(f.Frame1->isVisible(), phase != Phase::Memorise);
@@ -176,7 +176,7 @@ void ViewTests::everyStateIsDrawnAsTheGameSays()
         QCOMPARE(seenInside(f, n), phase == Phase::Finished && game.scoring().wrong[n] ? pink : white);
         const bool covered = game.shows(n) == rules::Shows::Placeholder;
         QCOMPARE(f.lblPictureName(n).Caption(), covered ? QStringLiteral("Think") : game.chosenword(n));
-        QVERIFY(f.pic(n).picture().sameAs(imgList().Picture(covered ? 1 : game.chosenindex(n))));
+        QVERIFY(f.pic(n).picture().image() == imgList().Picture(covered ? 1 : game.chosenindex(n)).image());
         const float most = game.shows(n) == rules::Shows::Uncovered ? 1305 : 1410;
         QVERIFY(covered || (f.pic(n).Width() <= most && f.pic(n).Height() <= most));
     }
@@ -207,7 +207,7 @@ void ViewTests::aWindowMadeAheadShowsTheBoardAWindowMadeAtOnceShows()
     for (const bool ahead : {false, true}) {
         ScriptedDraw draw;
         draw.deal({2, 5, 19, 30, 41, 52, 63, 74, 85, 96, 3, 14, 25, 36, 47});
-        std::unique_ptr<frmmain> f = std::make_unique<frmmain>();
+        std::unique_ptr<frmmain> f = std::make_unique<frmmain>(draw);
         int pieces = 0;
         while (ahead && f->prepare())
             ++pieces;

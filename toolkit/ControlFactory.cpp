@@ -213,17 +213,6 @@ void applyDesign(QObject *control, const ControlDesign &d)
     }
 }
 
-// The event handlers a control carries, dropped when it is made anew.
-void dropHandlers(QObject *control)
-{
-    if (auto *box = qobject_cast<TextBox *>(control)) {
-        box->onKeyPress = nullptr;
-        box->onChange = nullptr;
-    } else if (auto *button = qobject_cast<CommandButton *>(control)) {
-        button->onClick = nullptr;
-    }
-}
-
 } // namespace
 
 QObject *createControl(const ControlDesign &d, QWidget *container)
@@ -245,7 +234,6 @@ void redesignControl(QWidget *control, const ControlDesign &d, const Look &made)
 {
     // A new control is made on top of its siblings; so is a made-anew one.
     control->raise();
-    dropHandlers(control);
     if (auto *look = dynamic_cast<HasLook *>(control))
         look->setLook(made);
     applyDesign(control, d);

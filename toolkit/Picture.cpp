@@ -43,11 +43,6 @@ Picture::Picture(QImage image, QString key)
     m_data->image = std::move(image);
 }
 
-Picture Picture::fromFile(QByteArray file, QSize size, QString key)
-{
-    return deferred([file = std::move(file)] { return readImage(file); }, size, std::move(key));
-}
-
 Picture Picture::deferred(std::function<QImage()> decode, QSize size, QString key)
 {
     Picture picture;

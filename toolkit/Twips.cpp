@@ -35,4 +35,23 @@ void setHeightOf(QWidget *w, float twips)
     w->resize(w->width(), toPixels(twips));
 }
 
+Fitting fitWithin(std::int32_t width, std::int32_t height, std::int32_t maxwidth, std::int32_t maxheight)
+{
+    if (width < maxwidth && height < maxheight)
+        return {};
+    Fitting fit{true, height < width, 0, 0};
+    if (fit.wider) {
+        if (width == 0)
+            tk::raise(DivisionByZero);
+        fit.width = static_cast<float>(maxwidth);
+        fit.height = static_cast<float>(static_cast<double>(mul32(maxwidth, height)) / width);
+    } else {
+        if (height == 0)
+            tk::raise(DivisionByZero);
+        fit.height = static_cast<float>(maxheight);
+        fit.width = static_cast<float>(static_cast<double>(mul32(maxheight, width)) / height);
+    }
+    return fit;
+}
+
 } // namespace tk

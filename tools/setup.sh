@@ -42,6 +42,9 @@ tq_build() {
   local dir=$1; shift
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  elif [ $# -gt 0 ]; then
+    # A folder configured before takes the options given now too.
+    cmake -S . -B "$dir" "$@"
   fi
   cmake --build "$dir" -j "$(nproc)"
 }

@@ -58,7 +58,8 @@ int main(int argc, char *argv[])
         scored = tqbench::monotonicNs();
     });
 
-    game::frmmain &form = game::frmmain::defaultInstance();
+    rules::ClockSeededRandom random;
+    game::frmmain &form = *new game::frmmain(random);
     form.Show();
     QCoreApplication::processEvents();
     form.Timer1->setInterval(interval);

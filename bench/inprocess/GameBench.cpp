@@ -90,7 +90,6 @@ void settle()
 
 void BM_NewGame(benchmark::State &state)
 {
-    rules::RandomSource::setCurrent(&draws());
     for (auto _ : state) {
         const auto t0 = Clock::now();
         form->newgame_Click();
@@ -219,8 +218,7 @@ int main(int argc, char *argv[])
     StillClock clock;
     tk::Clock::setCurrent(&clock);
     tk::MessageBox::setPresenter([](const QString &, const QString &) { ++boxes; });
-    rules::RandomSource::setCurrent(&draws());
-    form = &game::frmmain::defaultInstance();
+    form = new game::frmmain(draws());
     form->Show();
     settle();
     // A picture shown before comes from the shown-picture cache at its board

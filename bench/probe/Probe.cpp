@@ -86,16 +86,18 @@ void afterFirstPaint(std::function<bool(QWidget *)> match, std::function<void(QW
     qApp->installEventFilter(new FirstPaintWatcher(std::move(match), std::move(then)));
 }
 
-void measureIdle(int delayMs, double seconds, std::function<bool()> ready)
+void measureIdle(int delayMs, double seconds, std::function<bool()> ready, std::function<void(double wall)> atEnd)
 {
-    QTimer::singleShot(delayMs, qApp, [seconds, ready = std::move(ready)] {
+    QTimer::singleShot(delayMs, qApp, [seconds, ready = std::move(ready), atEnd = std::move(atEnd)] {
         report("idle_state_ok", ready() ? 1 : 0);
         const double cpu0 = cpuSeconds();
         const long long wall0 = monotonicNs();
-        QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, [cpu0, wall0] {
+        QTimer::singleShot(static_cast<int>(seconds * 1000), qApp, [cpu0, wall0, atEnd] {
             const double cpu = cpuSeconds() - cpu0;
             const double wall = double(monotonicNs() - wall0) / 1e9;
             report("idle_cpu_percent", 100.0 * cpu / wall);
+            if (atEnd)
+                atEnd(wall);
             finish();
         });
     });

@@ -26,8 +26,10 @@ void afterFirstPaint(std::function<bool(QWidget *)> match, std::function<void(QW
 // After `delayMs`, measures the CPU this process uses over `seconds` of wall
 // time, reports it as "idle_cpu_percent" (of one core) and ends the process.
 // `ready`, asked when the measurement starts, reports whether the program is
-// in the state to be measured ("idle_state_ok" 1 or 0).
-void measureIdle(int delayMs, double seconds, std::function<bool()> ready);
+// in the state to be measured ("idle_state_ok" 1 or 0); `atEnd`, if given,
+// reports what else the measured seconds (their wall time given) saw.
+void measureIdle(int delayMs, double seconds, std::function<bool()> ready,
+                 std::function<void(double wall)> atEnd = {});
 
 // Writes "key value" as one line to standard output, at once.
 void report(const char *key, double value);

@@ -21,21 +21,26 @@ namespace {
 
 using namespace tqbench;
 
-// Counts the paints of one window: what an idle phase makes the window do.
+// Counts the paints of one window and its controls: what an idle phase makes the window do.
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget *window)
         : QObject(window)
+        , m_window(window)
     {
-        window->installEventFilter(this);
+        qApp->installEventFilter(this);
     }
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint)
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() == m_window)
             ++paints;
         return false;
     }
     long paints = 0;
+
+private:
+    QWidget *m_window;
 };
 
 bool isIntro(QWidget *w) { return qobject_cast<intro::frmRadavirar *>(w) != nullptr; }
@@ -56,7 +61,6 @@ void newGames(game::frmmain &form, int games)
     }
     report("vm_rss_kb_at_end", double(statusKb("VmRSS")));
     report("vm_hwm_kb", double(statusKb("VmHWM")));
-    report("board_controls", form.boardControlCount());
     report("live_widgets", double(QApplication::allWidgets().size()));
 }
 
@@ -91,15 +95,13 @@ void attach()
             // The title phase takes 52 ticks of 50 ms; the rules phase follows.
             QPointer<intro::frmRadavirar> intro(introWindow);
             const double seconds = argument(3);
-            // How often the window paints itself in the rules phase, beside the CPU it costs.
+            // How often the window paints itself in the rules phase, beside the
+            // CPU it costs: counted over the measurement itself.
             auto *counter = new PaintCounter(introWindow);
-            QTimer::singleShot(3300, qApp, [counter] { counter->paints = 0; });
-            QTimer::singleShot(3300 + int(seconds * 1000) - 1, qApp, [counter, seconds] {
-                report("intro_paints_per_s", double(counter->paints) / seconds);
-            });
-            measureIdle(3300, seconds, [intro] {
+            measureIdle(3300, seconds, [intro, counter] {
+                counter->paints = 0;
                 return intro && intro->Timer2 && intro->Timer2->Enabled() && !intro->Timer1->Enabled();
-            });
+            }, [counter](double wall) { report("intro_paints_per_s", double(counter->paints) / wall); });
             return;
         }
         // Every other mode goes on to the game, as a click on Start does.

@@ -3,20 +3,24 @@
 // runtime errors caught, and ways to move it through a game.
 #include "ErrorCatcher.h"
 #include "ManualClock.h"
+#include "ScriptedDraw.h"
 #include "game/Commonfunction.h"
 #include "game/frmmain.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 #include <memory>
 
 struct GameFixture {
     ManualClock clock;
     ErrorCatcher catcher;
+    // The main window's draws: deal to it before a New Game to choose a board.
+    ScriptedDraw draw;
     QPointer<game::frmmain> form;
 
     GameFixture()
     {
-        form = new game::frmmain;
+        form = new game::frmmain(draw);
         form->load();
     }
     ~GameFixture() { delete form.data(); }
@@ -31,3 +35,13 @@ struct GameFixture {
     // Puts `text` into answer box `box` as pasted text would arrive.
     void answer(int box, const QString &text) { f().txtanswer(box).setText(text); }
 };
+
+// How many elements 1 and up the board's four arrays have loaded: 60 while a board stands.
+inline int boardControls(const game::frmmain &f)
+{
+    static const QRegularExpression element(QStringLiteral("^(pic|lblPictureName|txtanswer|lblforindex)\\([1-9]"));
+    int n = 0;
+    for (const QWidget *w : f.findChildren<QWidget *>())
+        n += element.match(w->objectName()).hasMatch() ? 1 : 0;
+    return n;
+}

@@ -1,16 +1,14 @@
 #pragma once
 // A random source that draws the catalog indices it is dealt, in order, and
-// never reseeds; it is the game's source for as long as it lives.
+// never reseeds; past them it draws from a fixed-seed generator, and counts.
 #include "rules/Draw.h"
 
 #include <deque>
 #include <initializer_list>
+#include <random>
 
 class ScriptedDraw : public rules::RandomSource {
 public:
-    ScriptedDraw() : m_previous(rules::RandomSource::setCurrent(this)) {}
-    ~ScriptedDraw() override { rules::RandomSource::setCurrent(m_previous == this ? nullptr : m_previous); }
-
     // The number r in [0, 1) that draws catalog index `index`.
     static float drawing(int index) { return (float(index - 2) + 0.5f) / 100.0f; }
 
@@ -26,15 +24,20 @@ public:
     void randomize() override { ++reseeds; }
     float rnd() override
     {
+        if (m_values.empty()) {
+            ++undealt;
+            return std::uniform_real_distribution<float>(0.0f, 1.0f)(m_engine) * 0.999f;
+        }
         const float value = m_values.front();
         m_values.pop_front();
         return value;
     }
 
-    // How often the draw asked for a reseed.
+    // How often the draw asked for a reseed, and drew past what was dealt.
     int reseeds = 0;
+    int undealt = 0;
 
 private:
     std::deque<float> m_values;
-    rules::RandomSource *m_previous;
+    std::mt19937 m_engine{20261209};
 };

@@ -6,7 +6,7 @@ licence, format, width, height, notes; the one description of the catalog,
 which the game's build and tests read too), checks the table's statistics, renders every SVG in svg/
 with rsvg-convert, composes it centred on a canvas of the row's size and
 encodes it with ImageMagick (/usr/bin/convert) or, for .ico files, with the
-small writer below.  Then it writes catalog/pictures.qrc and
+small writer below.  Then it writes catalog/pictures.qrc, catalog/Entries.inc and
 catalog/CREDITS.md, the window icon and the application icons, checks every
 file it wrote, and prints one line per picture.
 
@@ -381,6 +381,14 @@ def write_qrc(rows):
         f.write("\n".join(lines))
 
 
+def write_entries(rows):
+    # What the catalog compiles in: each entry's key and picture size, in catalog order.
+    lines = ["// Written by tools/catalog/build.py from tools/catalog/table.tsv: each entry's key and size."]
+    lines += [f'    {{"{r.key}", {r.width}, {r.height}}},' for r in rows] + [""]
+    with open(os.path.join(ROOT, "catalog", "Entries.inc"), "w", encoding="utf-8") as f:
+        f.write("\n".join(lines))
+
+
 def write_credits(rows):
     with open(os.path.join(HERE, "credits-head.md"), encoding="utf-8") as f:
         out = [f.read().rstrip("\n"), ""]
@@ -462,9 +470,10 @@ def main():
                   f"{size:>7} bytes  {os.path.relpath(r.path, ROOT)}")
             faults += [f"{r.name} {r.key}: {f}" for f in verify(r)]
         write_qrc(rows)
+        write_entries(rows)
         write_credits(rows)
         icons = build_app_icons(tmp)
-    print(f"{len(rows)} pictures, {total} bytes; wrote catalog/pictures.qrc, catalog/CREDITS.md")
+    print(f"{len(rows)} pictures, {total} bytes; wrote catalog/pictures.qrc, catalog/Entries.inc, catalog/CREDITS.md")
     for path in icons:
         print(f"icon  {os.path.getsize(path):>7} bytes  {os.path.relpath(path, ROOT)}")
     if faults:

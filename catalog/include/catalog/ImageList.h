@@ -6,9 +6,14 @@
 
 #include <QByteArray>
 #include <QString>
-#include <array>
+#include <cstdint>
 
 namespace catalog {
+
+// The squares, in twips, the board fits its pictures into: while they are
+// memorised (the build makes every picture ready at this size), and when revealed.
+constexpr std::int32_t boardPicture = 1410;
+constexpr std::int32_t revealedPicture = 1300;
 
 class ImageList {
 public:
@@ -19,9 +24,8 @@ public:
 
     // The key of entry `index`; raises SubscriptOutOfRange outside 1..101.
     QString Key(int index) const;
-    // The picture of entry `index`; raises outside 1..101. While a picture of
-    // an entry is held, asking again gives the same one; other entries take
-    // no memory but their files (and what the cache of shown sizes keeps of them).
+    // The picture of entry `index`; raises outside 1..101. Its pixels are read
+    // when first needed, and at the board's size they are ready-made.
     tk::Picture Picture(int index) const;
     // The stored file of entry `index` as it is embedded (not copied).
     QByteArray encoded(int index) const;
@@ -34,8 +38,6 @@ public:
 private:
     ImageList() = default;
     static void check(int index);
-
-    mutable std::array<tk::WeakPicture, count + 1> m_inUse;
 };
 
 // Decodes one stored picture; a file with several images gives the largest in

@@ -20,13 +20,9 @@ namespace game {
 class frmmain : public tk::Form {
     Q_OBJECT
 public:
-    explicit frmmain(QWidget *parent = nullptr);
+    // A main window whose games draw their pictures from `random`, which outlives it.
+    explicit frmmain(rules::RandomSource &random, QWidget *parent = nullptr);
     ~frmmain() override;
-
-    // The window's default instance, made when first asked for.
-    static frmmain &defaultInstance();
-    // The default instance if one exists, else nullptr.
-    static frmmain *existing();
 
     // Game controller and clocks.
     void newgame_Click();
@@ -43,6 +39,8 @@ public:
     void buildboard();
     void clearslot(int slot);
     void coverboard();
+    // Draws slot `s` as the game holds it: covered, or its own picture uncovered.
+    void drawslot(int s);
 
     // Scoring and answer entry.
     void cmdsubmit_Click();
@@ -67,9 +65,6 @@ public:
     tk::Label &lblPictureName(int index) const { return (*m_lblPictureName)(index); }
     tk::TextBox &txtanswer(int index) const { return (*m_txtanswer)(index); }
     tk::Label &lblforindex(int index) const { return (*m_lblforindex)(index); }
-    // How many elements of each array exist (the templates included).
-    int boardControlCount() const;
-
     // The per-slot loops' counter, and the catalog index being put into a slot: 16-bit, 0 at load.
     tk::Int16 slot, pictureindex, keyindex;
 
@@ -92,6 +87,7 @@ private:
     // Puts slot `s`'s own picture back, fitted to the revealed size, with its word.
     void uncover(int s);
 
+    rules::RandomSource &m_random;
     std::unique_ptr<tk::ControlArray<tk::PictureBox>> m_pic;
     std::unique_ptr<tk::ControlArray<tk::Label>> m_lblPictureName;
     std::unique_ptr<tk::ControlArray<tk::TextBox>> m_txtanswer;

@@ -21,10 +21,6 @@ void settransparency(WId hwnd, tk::Int16 &level);
 // undo the fade. Told this opacity, Qt keeps the window layered at the level.
 qreal qtopacity(std::uint8_t alpha);
 
-// The system error code recorded after the last platform call; nothing in the
-// program acts on it.
-std::uint32_t lastplatformerror();
-
 // Readies `window` for settransparency before its native window is made (its
 // first winId() or show()): where the window system fades windows only
 // through their pixels, the window becomes translucent.

@@ -1,6 +1,7 @@
 #pragma once
 // The intro window: the title fades in on a transparent window and out again,
 // then the rules and the Start and Cancel buttons fade in and stay.
+#include "game/frmmain.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Form.h"
 #include "toolkit/Int16.h"
@@ -12,8 +13,8 @@ namespace intro {
 class frmRadavirar : public tk::Form {
     Q_OBJECT
 public:
-    explicit frmRadavirar(QWidget *parent = nullptr);
-    ~frmRadavirar() override;
+    // The intro that leads to `main`, which it makes ready while the player reads it.
+    explicit frmRadavirar(game::frmmain &main, QWidget *parent = nullptr);
 
     // The title phase: one step of the fade in and out.
     void Timer1_Timer();
@@ -45,7 +46,7 @@ private:
     // piece at each step of the fade.
     void preparemain();
 
-    QPointer<tk::Form> m_mainPrepared;
+    QPointer<game::frmmain> m_main;
     bool m_mainReady = false;
 };
 

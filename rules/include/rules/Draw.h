@@ -1,7 +1,7 @@
 #pragma once
 // The draw of a game's pictures: 15 different catalog indices from the 100
 // game pictures (2 to 101; 1 is the placeholder), from a uniform random
-// source reseeded from the clock. Tests put a source of their own in place.
+// source reseeded from the clock; the program hands the main window its source.
 #include "rules/Fifteen.h"
 
 #include <cstdint>
@@ -20,11 +20,6 @@ public:
     virtual void randomize() = 0;
     // A uniform number in [0, 1), single precision.
     virtual float rnd() = 0;
-
-    // The source the game draws from.
-    static RandomSource &current();
-    // Makes `source` the one the game draws from (nullptr: a clock-seeded one); returns the previous one.
-    static RandomSource *setCurrent(RandomSource *source);
 };
 
 // The program's source: a Mersenne twister reseeded from the clock.

@@ -80,7 +80,7 @@ public:
     const QString &answer(int box) const { return m_answers[box]; }
 
     // The last scoring: the number correct, the slots they named in box order, the boxes that named none.
-    int score() const { return m_scoring.count(); }
+    int score() const { return m_scoring.correctcount(); }
     const Scoring &scoring() const { return m_scoring; }
 
 private:

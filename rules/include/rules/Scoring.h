@@ -19,9 +19,9 @@ inline const QString duplicateMark = QStringLiteral(" - ") + QStringLiteral("Dup
 struct Scoring {
     Fifteen<QString> texts;         // every box's text after the duplicate pass
     Fifteen<bool> wrong;            // the boxes that name no word of the board
-    std::vector<int> correctSlots;  // the slot each correct box names, in box order
+    std::vector<int> correctslots;  // the slot each correct box names, in box order
     // The number of correct answers, 0 to 15.
-    int count() const { return static_cast<int>(correctSlots.size()); }
+    int correctcount() const { return static_cast<int>(correctslots.size()); }
 };
 
 // The boxes' texts after the duplicate pass.

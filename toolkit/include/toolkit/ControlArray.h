@@ -5,15 +5,19 @@
 // An unloaded element is gone for the program; its widget is kept, hidden and
 // made anew from the design, for the next load, since a board that is torn
 // down and built again would otherwise make and destroy dozens of widgets.
+// The elements raise their events through the array, with their Index: a
+// handler is bound once, to the array, and a kept widget carries none.
 #include "toolkit/ControlFactory.h"
 #include "toolkit/Design.h"
 #include "toolkit/RuntimeError.h"
 #include "toolkit/TabOrder.h"
+#include "toolkit/TextBox.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <type_traits>
 #include <vector>
 
 namespace tk {
@@ -37,6 +41,9 @@ public:
         if (auto *made = dynamic_cast<HasLook *>(&(*this)(0)))
             m_madeLook = made->look();
     }
+    // The elements' handlers reach the array itself: it stays where it was made.
+    ControlArray(const ControlArray &) = delete;
+    ControlArray &operator=(const ControlArray &) = delete;
 
     // Element `index`; raises ElementMissing when it is not loaded.
     T &operator()(int index) const
@@ -67,9 +74,7 @@ public:
     void reserve(int count)
     {
         for (int made = static_cast<int>(m_spare.size()); made < count; ++made) {
-            auto *control = qobject_cast<T *>(createControl(m_design, m_container));
-            if (!control)
-                tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
+            T *control = madeAnew();
             control->setVisible(false);
             m_spare.emplace_back(control);
         }
@@ -84,7 +89,7 @@ public:
         element.hide();
         m_items.erase(index);
         TabOrder::remove(&element);
-        // Nothing of the old element outlives it: no text, picture, colour or handler.
+        // Nothing of the old element outlives it: no text, picture or colour.
         redesignControl(&element, m_design, m_madeLook);
         element.setVisible(false);
         m_spare.emplace_back(&element);
@@ -99,10 +104,41 @@ public:
         return n;
     }
 
-    // Runs for every element created after the template, with its index (to wire its events).
-    std::function<void(int index, T &element)> onCreate;
+    // The index of `element`, or -1 when it is no loaded element of this array.
+    int indexOf(const QObject *element) const
+    {
+        for (const auto &[index, item] : m_items) {
+            if (item == element)
+                return index;
+        }
+        return -1;
+    }
+
+    // The elements' events, with the Index of the element that raised them.
+    std::function<void(int Index, int &KeyAscii)> KeyPress;
+    std::function<void(int Index)> Change;
 
 private:
+    // A new widget from the design whose events reach the array's handlers
+    // for as long as it is a loaded element.
+    T *madeAnew()
+    {
+        auto *control = qobject_cast<T *>(createControl(m_design, m_container));
+        if (!control)
+            tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
+        if constexpr (std::is_base_of_v<TextBox, T>) {
+            control->onKeyPress = [this, control](int &keyAscii) {
+                if (const int index = indexOf(control); index > 0 && KeyPress)
+                    KeyPress(index, keyAscii);
+            };
+            control->onChange = [this, control] {
+                if (const int index = indexOf(control); index > 0 && Change)
+                    Change(index);
+            };
+        }
+        return control;
+    }
+
     // A kept widget of an unloaded element, else a new one.
     T *make()
     {
@@ -112,21 +148,17 @@ private:
             if (kept)
                 return kept;
         }
-        return qobject_cast<T *>(createControl(m_design, m_container));
+        return madeAnew();
     }
 
     void add(int index, bool visible)
     {
-        T *control = make();
-        if (!control)
-            tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
+        T *control = index == 0 ? madeAnew() : make();
         control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
         control->setVisible(visible);
         if (m_design.tabIndex >= 0)
             TabOrder::add(control);
         m_items[index] = control;
-        if (index > 0 && onCreate)
-            onCreate(index, *control);
     }
 
     ControlDesign m_design;

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 
 namespace tk {
 
@@ -26,7 +27,6 @@ public:
     // Makes the designed menus and controls without loading the window, once;
     // a later load then only runs Form_Load.
     void build();
-    bool isBuilt() const { return m_built; }
     // Creates the designed controls if need be and runs Form_Load, once.
     void load();
     bool isLoaded() const { return m_loaded; }
@@ -47,10 +47,10 @@ public:
 
     // The control array whose template, made with the window, is named `name`.
     template <class T>
-    ControlArray<T> makeArray(const QString &name) const
+    std::unique_ptr<ControlArray<T>> makeArray(const QString &name) const
     {
         const ControlDesign &design = arrayTemplate(name);
-        return ControlArray<T>(design, containerOf(design), qobject_cast<T *>(templateControl(name)));
+        return std::make_unique<ControlArray<T>>(design, containerOf(design), qobject_cast<T *>(templateControl(name)));
     }
 
     // The menu item `name`; raises ObjectNotSet when there is none.

@@ -19,11 +19,9 @@ class Picture {
 public:
     Picture() = default;
     explicit Picture(QImage image, QString key = QString());
-    // A picture of `size` pixels whose pixels come from the single-image `file`
-    // when needed; `key` names it for the cache of shown sizes.
-    static Picture fromFile(QByteArray file, QSize size, QString key);
     // A picture of `size` pixels whose pixels `decode` makes when they are
-    // first needed (an empty image when it cannot); `key` as for fromFile.
+    // first needed (an empty image when it cannot); `key` names it for the
+    // cache of shown sizes.
     static Picture deferred(std::function<QImage()> decode, QSize size, QString key);
 
     bool isNull() const { return !m_data || m_data->size.isEmpty(); }
@@ -39,11 +37,8 @@ public:
     // nor scaling. They must be what scaled() makes at that size, or at the
     // picture's own size what decoding makes.
     void setReadyMade(const QByteArray &raw);
-    // True when both name the same stored image.
-    bool sameAs(const Picture &other) const { return m_data == other.m_data; }
 
 private:
-    friend class WeakPicture;
     struct Data {
         QSize size;
         QString key;
@@ -54,26 +49,6 @@ private:
     };
     QImage decoded() const;
     std::shared_ptr<Data> m_data;
-};
-
-// A link to a picture that keeps it only while some Picture still holds it.
-class WeakPicture {
-public:
-    WeakPicture() = default;
-    explicit WeakPicture(const Picture &picture)
-        : m_data(picture.m_data)
-    {
-    }
-    // The picture while it lives, else a null picture.
-    Picture lock() const
-    {
-        Picture picture;
-        picture.m_data = m_data.lock();
-        return picture;
-    }
-
-private:
-    std::weak_ptr<Picture::Data> m_data;
 };
 
 } // namespace tk

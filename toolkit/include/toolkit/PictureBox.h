@@ -1,15 +1,14 @@
 #pragma once
 // A picture box without a border or background of its own that takes its
 // picture's own size when a picture is assigned. What PaintPicture paints
-// stays until the next picture is assigned and hides whatever lies beneath it
-// in the box; it is drawn smoothly from the picture at the screen's device
-// pixel ratio, so it stays sharp on high-density screens.
+// stays until the next picture is assigned or painted, and hides whatever
+// lies beneath it in the box; it is drawn smoothly from the picture at the
+// screen's device pixel ratio, so it stays sharp on high-density screens.
 #include "toolkit/Control.h"
 #include "toolkit/Picture.h"
 
 #include <QPixmap>
 #include <QRectF>
-#include <vector>
 
 namespace tk {
 
@@ -18,6 +17,7 @@ class PictureBox : public Control<QWidget> {
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
+    // The picture assigned last.
     const Picture &picture() const { return m_picture; }
     // Assigns a picture: the box takes its size and forgets what was painted.
     void setPicture(const Picture &picture);
@@ -28,17 +28,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    struct Painted {
-        Picture picture;
-        QRectF rect;  // pixels
-        QPixmap cache;
-        qreal cacheRatio = 0;
-    };
     // Scales the painted picture for the screen, once per size and pixel ratio.
-    void prepare(Painted &op);
+    void prepare();
 
     Picture m_picture;
-    std::vector<Painted> m_painted;
+    Picture m_painted;   // null: nothing painted since the picture was assigned
+    QRectF m_paintedRect;  // pixels
+    QPixmap m_cache;
+    qreal m_cacheRatio = 0;
 };
 
 } // namespace tk

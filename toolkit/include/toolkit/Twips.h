@@ -2,6 +2,8 @@
 // Positions and sizes in twips, 15 to the pixel, relative to the container.
 // A value set becomes whole pixels (nearest, halves to even) and reads back
 // as pixels times 15.
+#include <cstdint>
+
 class QWidget;
 
 namespace tk {
@@ -23,5 +25,19 @@ void setLeftOf(QWidget *w, float twips);
 void setTopOf(QWidget *w, float twips);
 void setWidthOf(QWidget *w, float twips);   // raises InvalidCall for a negative width
 void setHeightOf(QWidget *w, float twips);  // raises InvalidCall for a negative height
+
+// How a box is fitted into a maximum width and height with its proportions
+// kept: the longer side (the height when both are equal) becomes its maximum,
+// the other side its share of it. A box smaller than both maxima is left alone.
+struct Fitting {
+    bool needed = false;  // false: the box stays as it is and nothing is painted
+    bool wider = false;   // wider than high: the width is set first
+    float width = 0;      // the box's size afterwards, twips
+    float height = 0;
+};
+
+// The fitting of a box `width` x `height` twips into `maxwidth` x `maxheight`;
+// raises DivisionByZero for a side of 0 that reached its maximum.
+Fitting fitWithin(std::int32_t width, std::int32_t height, std::int32_t maxwidth, std::int32_t maxheight);
 
 } // namespace tk
