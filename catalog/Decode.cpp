@@ -1,7 +1,7 @@
 // Decoding the catalog's stored pictures, shared by the catalog and the
 // build's maker of the pictures at their board size.
 #include "catalog/ImageList.h"
-#include "toolkit/ImageFile.h"
+#include "catalog/ImageFile.h"
 #include "toolkit/RuntimeError.h"
 
 #include <QBuffer>
@@ -14,16 +14,16 @@ namespace catalog {
 tk::Picture loadPicture(const QByteArray &data, const QString &key)
 {
     // A single-image file tells its size in its header: its pixels can wait.
-    const QByteArray format = tk::imageFormatOf(data);
+    const QByteArray format = imageFormatOf(data);
     if (format == "jpeg" || format == "gif" || format == "bmp") {
         QBuffer buffer;
         buffer.setData(data);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer);
-        tk::tellFormat(reader, data);
+        tellFormat(reader, data);
         const QSize size = reader.size();
         if (size.isValid() && !size.isEmpty())
-            return tk::Picture::deferred([data] { return tk::readImage(data); }, size, key);
+            return tk::Picture::deferred([data] { return readImage(data); }, size, key);
     }
     return tk::Picture(decodePicture(data).image(), key);
 }
@@ -34,7 +34,7 @@ tk::Picture decodePicture(const QByteArray &data)
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
-    tk::tellFormat(reader, data);
+    tellFormat(reader, data);
     QImage best;
     // An icon holds the same picture at several sizes and colour depths: show
     // the largest, in its deepest colour.

@@ -1,5 +1,5 @@
 #include "catalog/ImageList.h"
-#include "toolkit/ImageFile.h"
+#include "catalog/ImageFile.h"
 #include "toolkit/RuntimeError.h"
 
 #include <QResource>
@@ -32,6 +32,14 @@ const Entry &entry(int index)
     return entries[static_cast<std::size_t>(index - 1)];
 }
 
+// Pixels of entry `index` the build made (`kind` "whole": the placeholder
+// decoded; "shown": a picture at the board's size); null when it made none.
+QImage madeAhead(const char *kind, int index)
+{
+    const QResource file(QStringLiteral(":/catalog/%1/%2").arg(QLatin1String(kind)).arg(index, 3, 10, QLatin1Char('0')));
+    return file.size() > 0 ? rawImage(file.uncompressedData()) : QImage();
+}
+
 } // namespace
 
 const ImageList &ImageList::instance()
@@ -60,12 +68,6 @@ QString ImageList::resourcePath(int index)
     return QStringLiteral(":/catalog/%1").arg(index, 3, 10, QLatin1Char('0'));
 }
 
-QString ImageList::decodedPath(int index)
-{
-    const QString path = QStringLiteral(":/catalog/whole/%1").arg(index, 3, 10, QLatin1Char('0'));
-    return QResource(path).size() > 0 ? path : resourcePath(index);
-}
-
 QByteArray ImageList::encoded(int index) const
 {
     check(index);
@@ -76,7 +78,7 @@ QByteArray ImageList::encoded(int index) const
 tk::Picture ImageList::Picture(int index) const
 {
     check(index);
-    const QString decoded = decodedPath(index);
+    const QString key = resourcePath(index);
     // Its file is read only when its pixels are needed at a size not made ahead.
     const auto decode = [index]() -> QImage {
         try {
@@ -85,13 +87,11 @@ tk::Picture ImageList::Picture(int index) const
             return {};
         }
     };
-    tk::Picture picture = decoded == resourcePath(index)
-        ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), resourcePath(index))
-        : tk::Picture(tk::readImageFile(decoded), resourcePath(index));
-    // Its pixels at the size the board shows it, made when the program was built.
-    if (const QResource shown(QStringLiteral(":/catalog/shown/%1").arg(index, 3, 10, QLatin1Char('0')));
-        shown.isValid() && shown.size() > 0)
-        picture.setReadyMade(shown.uncompressedData());
+    const QImage whole = madeAhead("whole", index);
+    tk::Picture picture = whole.isNull()
+        ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), key)
+        : tk::Picture(whole, key);
+    picture.setReadyMade(madeAhead("shown", index));
     return picture;
 }
 

@@ -7,7 +7,7 @@
 // placeholder decoded whole, which the intro and every covered slot show. A picture shown at any other
 // size is scaled when shown, as before; so a board whose sizes change stays right.
 #include "catalog/ImageList.h"
-#include "toolkit/ImageFile.h"
+#include "catalog/ImageFile.h"
 #include "toolkit/Int16.h"
 #include "toolkit/Twips.h"
 
@@ -60,8 +60,8 @@ int main(int argc, char *argv[])
         try {
             const tk::Picture picture = catalog::loadPicture(file.readAll(), path);
             const QSize shown = boardSize(picture.size());
-            made[index] = tk::rawImageBytes(shown != picture.size() ? picture.scaled(shown) : picture.image());
-            if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), tk::rawImageBytes(picture.image())))
+            made[index] = catalog::rawImageBytes(shown != picture.size() ? picture.scaled(shown) : picture.image());
+            if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), catalog::rawImageBytes(picture.image())))
                 return 1;
         } catch (const tk::RuntimeError &) {
             std::fprintf(stderr, "tq-catalog-shown: %s cannot be decoded\n", qPrintable(path));

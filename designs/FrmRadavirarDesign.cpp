@@ -53,7 +53,6 @@ ControlDesign edgeLine(const char *name, float x1, float y1, float x2, float y2)
 
 tk::FormDesign frmRadavirarDesign()
 {
-    catalog::ImageList::instance();  // registers the catalog's pictures, the window's own among them
     tk::FormDesign form;
     form.name = QStringLiteral("frmRadavirar");
     form.caption = QStringLiteral("Tavlin Quorvane");
@@ -62,7 +61,7 @@ tk::FormDesign frmRadavirarDesign()
     form.backColor = lightOrange;
     form.border = tk::BorderStyle::None;
     form.showInTaskbar = false;
-    form.pictureResource = catalog::ImageList::decodedPath(1);
+    form.picture = catalog::ImageList::instance().Picture(1).image();
 
     auto &c = form.controls;
     ControlDesign title1 = label("lblmaintitle1", 1440, 360, 5055, 375,

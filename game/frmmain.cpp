@@ -46,12 +46,6 @@ void frmmain::bindArrays()
     m_lblPictureName = makeArray<tk::Label>(QStringLiteral("lblPictureName"));
     m_txtanswer = makeArray<tk::TextBox>(QStringLiteral("txtanswer"));
     m_lblforindex = makeArray<tk::Label>(QStringLiteral("lblforindex"));
-    // Every game's board has 15 slots: their widgets are made with the window,
-    // pictures first, so that a name stays above the picture it overlaps.
-    m_pic->reserve(15);
-    m_lblPictureName->reserve(15);
-    m_txtanswer->reserve(15);
-    m_lblforindex->reserve(15);
     m_txtanswer->KeyPress = [this](int Index, int &KeyAscii) { txtanswer_KeyPress(Index, KeyAscii); };
     m_txtanswer->Change = [this](int Index) { txtanswer_Change(Index); };
 }

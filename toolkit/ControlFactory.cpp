@@ -1,7 +1,6 @@
 #include "toolkit/ControlFactory.h"
 #include "toolkit/CommandButton.h"
 #include "toolkit/Frame.h"
-#include "toolkit/ImageFile.h"
 #include "toolkit/Label.h"
 #include "Line.h"
 #include "toolkit/PictureBox.h"
@@ -84,15 +83,6 @@ QFont designedFont(QFont font, const FontDesign &design)
     return font;
 }
 
-void applyFont(QWidget *w, const FontDesign &design)
-{
-    const QFont font = designedFont(w->font(), design);
-    // An element made anew already has its font: setting it again would
-    // send font-change events through the widget for nothing.
-    if (!w->testAttribute(Qt::WA_SetFont) || w->font() != font || w->font().families() != font.families())
-        w->setFont(font);
-}
-
 void applyBackColor(QWidget *w, OleColor stored)
 {
     const QColor colour = toQColor(stored);
@@ -117,13 +107,15 @@ void applyBackColor(QWidget *w, OleColor stored)
 
 namespace {
 
+// A new control of type T in `container` with the common designed properties.
 template <class T>
-void applyCommon(T *control, const ControlDesign &d)
+T *made(const ControlDesign &d, QWidget *container)
 {
+    auto *control = new T(container);
     control->setName(d.name);
     control->setAccessibleName(d.accessibleName);
     if (d.font)
-        applyFont(control, *d.font);
+        control->setFont(designedFont(control->font(), *d.font));
     if (d.kind != ControlKind::Line) {
         control->setLeft(d.left);
         control->setTop(d.top);
@@ -134,109 +126,54 @@ void applyCommon(T *control, const ControlDesign &d)
         control->setBackColor(*d.backColor);
     control->setEnabled(d.enabled);
     control->setVisible(d.visible);
-}
-
-QObject *makeWidget(ControlKind kind, QWidget *container)
-{
-    switch (kind) {
-    case ControlKind::Label:
-        return new Label(container);
-    case ControlKind::TextBox:
-        return new TextBox(container);
-    case ControlKind::CommandButton:
-        return new CommandButton(container);
-    case ControlKind::PictureBox:
-        return new PictureBox(container);
-    case ControlKind::Frame:
-        return new Frame(container);
-    case ControlKind::Shape:
-        return new Shape(container);
-    case ControlKind::Line:
-        return new Line(container);
-    case ControlKind::Timer:
-        break;
-    }
-    return nullptr;
-}
-
-// Gives a control of the design's kind every designed property.
-void applyDesign(QObject *control, const ControlDesign &d)
-{
-    switch (d.kind) {
-    case ControlKind::Label: {
-        auto *label = static_cast<Label *>(control);
-        label->setCaption(d.caption);
-        label->setAlignment(d.alignment);
-        applyCommon(label, d);
-        break;
-    }
-    case ControlKind::TextBox: {
-        auto *box = static_cast<TextBox *>(control);
-        box->setText(d.caption);
-        box->setModified(false);
-        box->setBackColor(box->BackColor());
-        applyCommon(box, d);
-        break;
-    }
-    case ControlKind::CommandButton: {
-        auto *button = static_cast<CommandButton *>(control);
-        button->setCaption(d.caption);
-        button->setGraphical(d.graphical);
-        applyCommon(button, d);
-        break;
-    }
-    case ControlKind::PictureBox: {
-        auto *box = static_cast<PictureBox *>(control);
-        box->setPicture(Picture());
-        applyCommon(box, d);
-        if (!d.pictureResource.isEmpty())
-            box->setPicture(Picture(readImageFile(d.pictureResource)));
-        break;
-    }
-    case ControlKind::Frame:
-        applyCommon(static_cast<Frame *>(control), d);
-        break;
-    case ControlKind::Shape: {
-        auto *shape = static_cast<Shape *>(control);
-        applyCommon(shape, d);
-        shape->lower();
-        break;
-    }
-    case ControlKind::Line: {
-        auto *line = static_cast<Line *>(control);
-        applyCommon(line, d);
-        line->setLine(d.left, d.top, d.width, d.height, d.borderWidth, d.borderColor.value_or(0));
-        break;
-    }
-    case ControlKind::Timer:
-        break;
-    }
+    return control;
 }
 
 } // namespace
 
 QObject *createControl(const ControlDesign &d, QWidget *container)
 {
-    if (d.kind == ControlKind::Timer) {
+    switch (d.kind) {
+    case ControlKind::Label: {
+        auto *label = made<Label>(d, container);
+        label->setCaption(d.caption);
+        label->setAlignment(d.alignment);
+        return label;
+    }
+    case ControlKind::TextBox: {
+        auto *box = made<TextBox>(d, container);
+        box->setText(d.caption);
+        return box;
+    }
+    case ControlKind::CommandButton: {
+        auto *button = made<CommandButton>(d, container);
+        button->setCaption(d.caption);
+        button->setGraphical(d.graphical);
+        return button;
+    }
+    case ControlKind::PictureBox:
+        return made<PictureBox>(d, container);
+    case ControlKind::Frame:
+        return made<Frame>(d, container);
+    case ControlKind::Shape: {
+        auto *shape = made<Shape>(d, container);
+        shape->lower();
+        return shape;
+    }
+    case ControlKind::Line: {
+        auto *line = made<Line>(d, container);
+        line->setLine(d.left, d.top, d.width, d.height, d.borderWidth, d.borderColor.value_or(0));
+        return line;
+    }
+    case ControlKind::Timer: {
         auto *timer = new Timer(container);
         timer->setObjectName(d.name);
         timer->setInterval(d.interval);
         timer->setEnabled(d.enabled);
         return timer;
     }
-    QObject *control = makeWidget(d.kind, container);
-    if (control)
-        applyDesign(control, d);
-    return control;
-}
-
-void redesignControl(QWidget *control, const ControlDesign &d, const Look &made)
-{
-    // A new control is made on top of its siblings; so is a made-anew one.
-    control->raise();
-    if (auto *look = dynamic_cast<HasLook *>(control))
-        look->setLook(made);
-    applyDesign(control, d);
+    }
+    return nullptr;
 }
 
 } // namespace tk

@@ -1,7 +1,6 @@
 #include "toolkit/Form.h"
 #include "ClientArea.h"
 #include "toolkit/HiddenOwner.h"
-#include "toolkit/ImageFile.h"
 #include "toolkit/Timer.h"
 #include "toolkit/Twips.h"
 
@@ -140,8 +139,7 @@ void Form::applyWindowDesign()
     setWindowTitle(m_design.caption);
     if (!m_design.iconResource.isEmpty())
         setWindowIcon(iconFor(m_design.iconResource));
-    const QImage picture = m_design.pictureResource.isEmpty() ? QImage() : readImageFile(m_design.pictureResource);
-    m_client = new ClientArea(m_design.backColor, picture, this);
+    m_client = new ClientArea(m_design.backColor, m_design.picture, this);
     setCentralWidget(m_client);
 
     Qt::WindowFlags flags = Qt::Window;

@@ -1,5 +1,4 @@
 #include "toolkit/Picture.h"
-#include "toolkit/ImageFile.h"
 
 #include <QCache>
 
@@ -65,19 +64,17 @@ const QImage &Picture::image() const
     static const QImage empty;
     if (!m_data)
         return empty;
-    if (m_data->image.isNull() && m_data->readySize == m_data->size)
-        m_data->image = rawImage(m_data->ready);
+    if (m_data->image.isNull() && m_data->ready.size() == m_data->size)
+        m_data->image = m_data->ready;
     if (m_data->image.isNull() && m_data->decode)
         m_data->image = decoded();
     return m_data->image;
 }
 
-void Picture::setReadyMade(const QByteArray &raw)
+void Picture::setReadyMade(const QImage &ready)
 {
-    if (!m_data)
-        return;
-    m_data->readySize = rawImageSize(raw);
-    m_data->ready = m_data->readySize.isValid() ? raw : QByteArray();
+    if (m_data)
+        m_data->ready = ready;
 }
 
 QImage Picture::scaled(QSize target) const
@@ -86,10 +83,8 @@ QImage Picture::scaled(QSize target) const
         return {};
     if (target == size())
         return image();
-    if (target == m_data->readySize) {
-        if (QImage ready = rawImage(m_data->ready); !ready.isNull())
-            return ready;
-    }
+    if (target == m_data->ready.size())
+        return m_data->ready;
     const QString key = shownKey(m_data->key, target);
     if (const QImage *kept = shownPictures().object(key))
         return *kept;

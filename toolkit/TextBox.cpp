@@ -53,7 +53,8 @@ void finishComposition()
 TextBox::TextBox(QWidget *parent)
     : Control<QLineEdit>(parent)
 {
-    m_backColor = 0x80000005;
+    // The window colour, enabled or not.
+    setBackColor(0x80000005);
     // The border is the box's own (paintEvent); the style's frame would paint
     // over it and cost a rounded, antialiased outline at every paint.
     setFrame(false);

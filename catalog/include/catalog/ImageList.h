@@ -31,9 +31,6 @@ public:
     QByteArray encoded(int index) const;
     // The resource path of entry `index`.
     static QString resourcePath(int index);
-    // Where entry `index` is kept decoded, when the build keeps it so (the
-    // placeholder, which the intro and covered slots show whole); else its resource path.
-    static QString decodedPath(int index);
 
 private:
     ImageList() = default;

@@ -13,49 +13,13 @@ namespace tk {
 // `font` set in a designed face, size and weight.
 QFont designedFont(QFont font, const FontDesign &design);
 
-// Applies a designed font (face, points, weight) to a widget.
-void applyFont(QWidget *w, const FontDesign &font);
-
 // Paints a widget's background in a stored colour.
 void applyBackColor(QWidget *w, OleColor stored);
 
-// How a control looks as it was made: its colour, palette, background fill
-// and style sheet. A control made anew from its design takes it back.
-struct Look {
-    OleColor backColor = sysButtonFace;
-    QPalette palette;
-    bool autoFill = false;
-    QString styleSheet;
-};
-
-// What every control offers to save and restore its look.
-class HasLook {
-public:
-    virtual ~HasLook() = default;
-    virtual Look look() const = 0;
-    virtual void setLook(const Look &look) = 0;
-};
-
 template <class Base>
-class Control : public Base, public HasLook {
+class Control : public Base {
 public:
     using Base::Base;
-
-    // The control's look now.
-    Look look() const override
-    {
-        return {m_backColor, this->palette(), this->autoFillBackground(), this->styleSheet()};
-    }
-    // Puts back a look taken with look().
-    void setLook(const Look &look) override
-    {
-        m_backColor = look.backColor;
-        if (this->styleSheet() != look.styleSheet)
-            this->setStyleSheet(look.styleSheet);
-        if (this->palette() != look.palette)
-            this->setPalette(look.palette);
-        this->setAutoFillBackground(look.autoFill);
-    }
 
     float Left() const { return leftOf(this); }
     float Top() const { return topOf(this); }

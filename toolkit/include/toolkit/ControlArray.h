@@ -2,11 +2,8 @@
 // A control array: a family of like controls addressed by index. Element 0
 // is the designed template and stays hidden; element n is created from the
 // template's design, with every designed property, and starts hidden.
-// An unloaded element is gone for the program; its widget is kept, hidden and
-// made anew from the design, for the next load, since a board that is torn
-// down and built again would otherwise make and destroy dozens of widgets.
-// The elements raise their events through the array, with their Index: a
-// handler is bound once, to the array, and a kept widget carries none.
+// An unloaded element is destroyed. The elements raise their events through
+// the array, with their Index: a handler is bound once, to the array.
 #include "toolkit/ControlFactory.h"
 #include "toolkit/Design.h"
 #include "toolkit/RuntimeError.h"
@@ -18,7 +15,6 @@
 #include <functional>
 #include <map>
 #include <type_traits>
-#include <vector>
 
 namespace tk {
 
@@ -38,8 +34,6 @@ public:
         } else {
             add(0, m_design.visible);
         }
-        if (auto *made = dynamic_cast<HasLook *>(&(*this)(0)))
-            m_madeLook = made->look();
     }
     // The elements' handlers reach the array itself: it stays where it was made.
     ControlArray(const ControlArray &) = delete;
@@ -70,29 +64,15 @@ public:
         add(index, false);
     }
 
-    // Makes widgets ahead, hidden, until `count` wait for the next loads.
-    void reserve(int count)
-    {
-        for (int made = static_cast<int>(m_spare.size()); made < count; ++made) {
-            T *control = madeAnew();
-            control->setVisible(false);
-            m_spare.emplace_back(control);
-        }
-    }
-
     // Removes element `index`; raises ElementMissing when absent, InvalidCall for the template.
     void unload(int index)
     {
         if (index == 0)
             tk::raise(InvalidCall, QStringLiteral("Can't unload controls created at design time"));
-        T &element = (*this)(index);
-        element.hide();
+        T *element = &(*this)(index);
         m_items.erase(index);
-        TabOrder::remove(&element);
-        // Nothing of the old element outlives it: no text, picture or colour.
-        redesignControl(&element, m_design, m_madeLook);
-        element.setVisible(false);
-        m_spare.emplace_back(&element);
+        TabOrder::remove(element);
+        delete element;
     }
 
     // How many elements exist, the template included.
@@ -119,8 +99,7 @@ public:
     std::function<void(int Index)> Change;
 
 private:
-    // A new widget from the design whose events reach the array's handlers
-    // for as long as it is a loaded element.
+    // A new widget from the design whose events reach the array's handlers.
     T *madeAnew()
     {
         auto *control = qobject_cast<T *>(createControl(m_design, m_container));
@@ -139,21 +118,9 @@ private:
         return control;
     }
 
-    // A kept widget of an unloaded element, else a new one.
-    T *make()
-    {
-        while (!m_spare.empty()) {
-            QPointer<T> kept = m_spare.back();
-            m_spare.pop_back();
-            if (kept)
-                return kept;
-        }
-        return madeAnew();
-    }
-
     void add(int index, bool visible)
     {
-        T *control = index == 0 ? madeAnew() : make();
+        T *control = madeAnew();
         control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
         control->setVisible(visible);
         if (m_design.tabIndex >= 0)
@@ -164,8 +131,6 @@ private:
     ControlDesign m_design;
     QPointer<QWidget> m_container;
     std::map<int, QPointer<T>> m_items;
-    std::vector<QPointer<T>> m_spare;
-    Look m_madeLook;
 };
 
 } // namespace tk

@@ -3,6 +3,7 @@
 // designed control with the properties it has before any code runs.
 #include "toolkit/Colour.h"
 
+#include <QImage>
 #include <QKeySequence>
 #include <QString>
 #include <optional>
@@ -37,7 +38,6 @@ struct ControlDesign {
     bool graphical = false;     // command button style
     int borderWidth = 1;        // pixels, for lines
     int interval = 0;           // milliseconds, for timers
-    QString pictureResource;    // an image resource shown by a picture box
     QString accessibleName;     // what a screen reader calls a control without a caption
 };
 
@@ -76,7 +76,7 @@ struct FormDesign {
     bool minButton = false;
     bool showInTaskbar = true;
     QString iconResource;
-    QString pictureResource;   // drawn unscaled at the client area's top-left
+    QImage picture;            // drawn unscaled at the client area's top-left
     std::vector<MenuDesign> menus;
     std::vector<ControlDesign> controls;
 };

@@ -6,7 +6,6 @@
 // A picture may also carry its pixels ready-made at the size it is mostly
 // shown at.
 // A null Picture stands for "no picture".
-#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -32,11 +31,10 @@ public:
     const QImage &image() const;
     // The picture smoothly stretched to `target` pixels.
     QImage scaled(QSize target) const;
-    // Gives the picture its pixels ready-made at one size it is shown at, as
-    // rawImageBytes wrote them: shown at that size, it needs neither decoding
-    // nor scaling. They must be what scaled() makes at that size, or at the
-    // picture's own size what decoding makes.
-    void setReadyMade(const QByteArray &raw);
+    // Gives the picture its pixels ready-made at one size it is shown at:
+    // shown at that size, it needs neither decoding nor scaling. They must be
+    // what scaled() makes at that size, or at the picture's own size what decoding makes.
+    void setReadyMade(const QImage &ready);
 
 private:
     struct Data {
@@ -44,8 +42,7 @@ private:
         QString key;
         std::function<QImage()> decode;  // where the pixels come from, when not decoded yet
         QImage image;     // the full pixels, once decoded
-        QByteArray ready; // the pixels at one shown size, made ahead (rawImageBytes)
-        QSize readySize;
+        QImage ready;     // the pixels at one shown size, made ahead
     };
     QImage decoded() const;
     std::shared_ptr<Data> m_data;

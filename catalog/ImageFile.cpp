@@ -1,42 +1,16 @@
-#include "toolkit/ImageFile.h"
+#include "catalog/ImageFile.h"
 
 #include <QBuffer>
-#include <QFile>
 
 #include <cstdint>
 #include <cstring>
 #include <memory>
 
-namespace tk {
+namespace catalog {
 
 namespace {
-
-// How much of a file its kind is read from.
-constexpr qint64 signatureLength = 8;
-
 // The first bytes of pixels kept by rawImageBytes.
 constexpr char rawMagic[8] = {'T', 'Q', 'R', 'A', 'W', '1', '\0', '\0'};
-bool isRawImage(const QByteArray &signature)
-{
-    return signature.size() >= qsizetype(sizeof rawMagic) && std::memcmp(signature.constData(), rawMagic, sizeof rawMagic) == 0;
-}
-
-QImage readFrom(QIODevice &device)
-{
-    const QByteArray signature = device.peek(signatureLength);
-    if (isRawImage(signature))
-        return rawImage(device.readAll());
-    if (!imageFormatOf(signature).isEmpty()) {
-        QImageReader told(&device);
-        tellFormat(told, signature);
-        if (QImage image = told.read(); !image.isNull())
-            return image;
-        device.seek(0);
-    }
-    // The first bytes did not say, or said wrong: the reader finds the format itself.
-    return QImageReader(&device).read();
-}
-
 } // namespace
 
 QByteArray imageFormatOf(const QByteArray &data)
@@ -68,15 +42,15 @@ QImage readImage(const QByteArray &data)
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return readFrom(buffer);
-}
-
-QImage readImageFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return readFrom(file);
+    if (!imageFormatOf(data).isEmpty()) {
+        QImageReader told(&buffer);
+        tellFormat(told, data);
+        if (QImage image = told.read(); !image.isNull())
+            return image;
+        buffer.seek(0);
+    }
+    // The first bytes did not say, or said wrong: the reader finds the format itself.
+    return QImageReader(&buffer).read();
 }
 
 namespace {
@@ -101,31 +75,17 @@ QByteArray rawImageBytes(const QImage &image)
     return bytes;
 }
 
-namespace {
-// The header of bytes written by rawImageBytes, checked against their length.
-bool readRawHeader(const QByteArray &bytes, RawHeader &header)
-{
-    if (bytes.size() < qsizetype(sizeof header))
-        return false;
-    std::memcpy(&header, bytes.constData(), sizeof header);
-    if (std::memcmp(header.magic, rawMagic, sizeof rawMagic) != 0 || header.width <= 0 || header.height <= 0
-        || header.format <= QImage::Format_Invalid || header.format >= QImage::NImageFormats
-        || header.bytesPerLine <= 0)
-        return false;
-    return bytes.size() - qsizetype(sizeof header) == qsizetype(header.bytesPerLine) * header.height;
-}
-} // namespace
-
-QSize rawImageSize(const QByteArray &bytes)
-{
-    RawHeader header{};
-    return readRawHeader(bytes, header) ? QSize(header.width, header.height) : QSize();
-}
-
 QImage rawImage(const QByteArray &bytes)
 {
     RawHeader header{};
-    if (!readRawHeader(bytes, header))
+    if (bytes.size() < qsizetype(sizeof header))
+        return {};
+    std::memcpy(&header, bytes.constData(), sizeof header);
+    // The header must say what the bytes are, and the pixels fill them exactly.
+    if (std::memcmp(header.magic, rawMagic, sizeof rawMagic) != 0 || header.width <= 0 || header.height <= 0
+        || header.format <= QImage::Format_Invalid || header.format >= QImage::NImageFormats
+        || header.bytesPerLine <= 0
+        || bytes.size() - qsizetype(sizeof header) != qsizetype(header.bytesPerLine) * header.height)
         return {};
     const auto format = static_cast<QImage::Format>(header.format);
     const uchar *pixels = reinterpret_cast<const uchar *>(bytes.constData()) + sizeof header;
@@ -147,4 +107,4 @@ QImage rawImage(const QByteArray &bytes)
     return image;
 }
 
-} // namespace tk
+} // namespace catalog
