@@ -32,7 +32,7 @@ int worstChannelDifference(const QImage &a, const QImage &b, QRect covered = {})
 // What the player sees of a picture box: the window's pixels where the box stands.
 QImage seenOnWindow(frmmain &f, tk::PictureBox &box)
 {
-    return f.client()->grab(box.geometry()).toImage();
+    return f.centralWidget()->grab(box.geometry()).toImage();
 }
 
 // The catalog picture `index` smoothly scaled to `size` pixels, on the window's white.
@@ -250,7 +250,7 @@ void BoardTests::designedTabOrderPutsTheTemplatesFirstThenSubmitAndGiveUp()
         QStringLiteral("lblminuteResult"), QStringLiteral("lblTimeminuteResult"), QStringLiteral("lbltimepassed"),
         QStringLiteral("Frame3"), QStringLiteral("lblTimesecondstart"), QStringLiteral("lblsecondstart")};
     for (int index = 0; index < designed.size(); ++index) {
-        const QWidget *control = form.client()->findChild<QWidget *>(designed[index]);
+        const QWidget *control = form.centralWidget()->findChild<QWidget *>(designed[index]);
         QVERIFY2(control, qPrintable(designed[index]));
         QCOMPARE(tk::TabOrder::indexOf(control), index);
     }

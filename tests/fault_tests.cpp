@@ -217,7 +217,7 @@ void FaultTests::enterTowardsABoxThatCannotTakeTheFocusEndsOnlyThatKeyPress()
     QCOMPARE(f.lblTimesecondResult->Caption(), QStringLiteral("5"));
     playToTheResult(g, 3);
     QCOMPARE(g.resultBoxes().size(), 1);
-    f.menuItem(QStringLiteral("newgame")).trigger();
+    f.findChild<QAction *>(QStringLiteral("newgame"))->trigger();
     QCOMPARE(boardControls(f), 60);
     g.toRecall();
     playToTheResult(g, 15);
@@ -247,7 +247,7 @@ void FaultTests::recallStartingWithBoxOneUnfocusableRunsOnAndStillScores()
     g.seconds(120);
     QVERIFY(!f.Timer2->Enabled());
     QCOMPARE(g.resultBoxes(), QStringList{rules::resultPrompt(1)});
-    f.menuItem(QStringLiteral("newgame")).trigger();
+    f.findChild<QAction *>(QStringLiteral("newgame"))->trigger();
     g.toRecall();
     QCOMPARE(f.lblPictureName(1).Caption(), QStringLiteral("Think"));
     QCOMPARE(f.focusWidget(), static_cast<QWidget *>(&f.txtanswer(1)));
@@ -288,7 +288,7 @@ void FaultTests::aBoxWithoutAPictureCannotBeFittedAndSaysSo()
     tk::runHandler([&] { cf::fitpicture(1300, 1300, box); });
     QCOMPARE(g.errorBoxes().size(), 1);
     QVERIFY(g.errorBoxes().first().startsWith(QStringLiteral("Run-time error '481':")));
-    const QImage seen = f.client()->grab(box.geometry()).toImage();  // nothing painted: the window
+    const QImage seen = f.centralWidget()->grab(box.geometry()).toImage();  // nothing painted: the window
     QCOMPARE(seen.pixelColor(seen.width() / 2, seen.height() / 2), QColor(Qt::white));
 
     // The game itself is untouched: recall, scoring.

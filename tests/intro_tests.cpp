@@ -140,7 +140,7 @@ void IntroTests::introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture()
     QCOMPARE(f.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
 #endif
     QCOMPARE(f.size(), QSize(462, 118));
-    QCOMPARE(f.client()->geometry(), QRect(0, 0, 462, 118));
+    QCOMPARE(f.centralWidget()->geometry(), QRect(0, 0, 462, 118));
     const QRect screen = f.screen()->availableGeometry();
     QVERIFY(qAbs(f.frameGeometry().center().x() - screen.center().x()) <= 1);
     QVERIFY(qAbs(f.frameGeometry().center().y() - screen.center().y()) <= 1);
@@ -148,7 +148,7 @@ void IntroTests::introIsAFramelessCentredBannerWithEdgeBandsOverItsPicture()
     // Two 10-pixel lines centred on the left and top edges leave a 5-pixel
     // band of the window's colour over the picture, which is drawn unscaled.
     fx.ticks(26);  // the title at its full level
-    const QImage shot = f.client()->grab().toImage();
+    const QImage shot = f.centralWidget()->grab().toImage();
     const QImage picture = catalog::ImageList::instance().Picture(1).image();
     const QColor orange(255, 224, 192);
     for (const QPoint band : {QPoint(0, 60), QPoint(4, 60), QPoint(4, 110), QPoint(9, 0), QPoint(50, 4), QPoint(104, 2)})

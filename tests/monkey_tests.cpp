@@ -378,7 +378,7 @@ void Monkey::newGame()
               QStringLiteral("Ctrl+N did not start a new game"));
     } else {
         log(QStringLiteral("New Game in %1").arg(phaseName(m_model.game.phase())));
-        f().menuItem(QStringLiteral("newgame")).trigger();
+        f().findChild<QAction *>(QStringLiteral("newgame"))->trigger();
     }
     m_model.newGame(f().game());
 }
@@ -534,7 +534,7 @@ void Monkey::exitGame()
     log(QStringLiteral("Exit in %1").arg(phaseName(m_model.game.phase())));
     const QPointer<tk::Timer> t1 = f().Timer1, t2 = f().Timer2;
     count("Exit");
-    f().menuItem(QStringLiteral("exit1")).trigger();
+    f().findChild<QAction *>(QStringLiteral("exit1"))->trigger();
     check(!f().isLoaded() && !f().isVisible() && tk::Form::loadedCount() == 0, QStringLiteral("Exit left the window loaded"));
     check(!t1->Enabled() && !t2->Enabled() && !m_clock.armed(t1) && !m_clock.armed(t2),
           QStringLiteral("Exit left a clock running"));

@@ -36,7 +36,7 @@ QString offBoardWord(const rules::Game &game)
 // The colour the player sees inside answer box `box`, above its text.
 QColor seenInside(frmmain &f, int box)
 {
-    const QImage seen = f.client()->grab(f.txtanswer(box).geometry()).toImage();
+    const QImage seen = f.centralWidget()->grab(f.txtanswer(box).geometry()).toImage();
     return seen.pixelColor(seen.width() - 8, 3);
 }
 
@@ -136,7 +136,7 @@ void ViewTests::everyStateIsDrawnAsTheGameSays()
             const QHash<QString, std::function<void()>> press{
                 {"G", [&] { f.cmdgiveup->click(); }},
                 {"U", [&] { f.cmdsubmit->click(); }},
-                {"N", [&] { f.menuItem(QStringLiteral("newgame")).trigger(); }}};
+                {"N", [&] { f.findChild<QAction *>(QStringLiteral("newgame"))->trigger(); }}};
             press.value(step)();
         }
     }
@@ -188,9 +188,9 @@ void ViewTests::windowIsTitledAndSizedAndExitStopsItsClocks()
     GameFixture g;
     frmmain &f = g.f();
     QCOMPARE(f.windowTitle(), QStringLiteral("Tavlin Quorvane - Game created by www.tavlinworks.example "));
-    QCOMPARE(f.client()->size(), QSize(792, 481));
+    QCOMPARE(f.centralWidget()->size(), QSize(792, 481));
     const int before = tk::Form::loadedCount();
-    f.menuItem(QStringLiteral("exit1")).trigger();
+    f.findChild<QAction *>(QStringLiteral("exit1"))->trigger();
     QVERIFY(!f.isLoaded());
     QCOMPARE(tk::Form::loadedCount(), before - 1);
     QVERIFY(!f.Timer1->Enabled() && !f.Timer2->Enabled());

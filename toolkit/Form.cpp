@@ -8,7 +8,6 @@
 #include <QBackingStore>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QHash>
 #include <QIcon>
 #include <QLayout>
 #include <QMenuBar>
@@ -26,15 +25,6 @@ int &loadedForms()
     return count;
 }
 
-// A window icon read once, from its resource, for every window that shows it.
-QIcon iconFor(const QString &resource)
-{
-    static QHash<QString, QIcon> icons;
-    auto it = icons.find(resource);
-    if (it == icons.end())
-        it = icons.insert(resource, QIcon(resource));
-    return *it;
-}
 } // namespace
 
 Form::Form(FormDesign design, QWidget *parent)
@@ -138,7 +128,7 @@ void Form::applyWindowDesign()
 {
     setWindowTitle(m_design.caption);
     if (!m_design.iconResource.isEmpty())
-        setWindowIcon(iconFor(m_design.iconResource));
+        setWindowIcon(QIcon(m_design.iconResource));
     m_client = new ClientArea(m_design.backColor, m_design.picture, this);
     setCentralWidget(m_client);
 
@@ -233,11 +223,6 @@ QAction &Form::menuItem(const QString &name) const
 void Form::onMenuClick(const QString &name, std::function<void()> handler)
 {
     connect(&menuItem(name), &QAction::triggered, this, [handler = std::move(handler)] { runHandler(handler); });
-}
-
-QWidget *Form::client() const
-{
-    return m_client;
 }
 
 bool Form::hasPainted() const

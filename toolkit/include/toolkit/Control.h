@@ -3,6 +3,7 @@
 // Visible and Enabled properties, a background colour and a place in the tab order.
 #include "toolkit/Colour.h"
 #include "toolkit/Design.h"
+#include "toolkit/RuntimeError.h"
 #include "toolkit/TabOrder.h"
 #include "toolkit/Twips.h"
 
@@ -21,14 +22,15 @@ class Control : public Base {
 public:
     using Base::Base;
 
-    float Left() const { return leftOf(this); }
-    float Top() const { return topOf(this); }
-    float Width() const { return widthOf(this); }
-    float Height() const { return heightOf(this); }
-    void setLeft(float twips) { setLeftOf(this, twips); }
-    void setTop(float twips) { setTopOf(this, twips); }
-    void setWidth(float twips) { setWidthOf(this, twips); }
-    void setHeight(float twips) { setHeightOf(this, twips); }
+    // Geometry in twips; a negative width or height raises InvalidCall.
+    float Left() const { return toTwips(this->x()); }
+    float Top() const { return toTwips(this->y()); }
+    float Width() const { return toTwips(this->width()); }
+    float Height() const { return toTwips(this->height()); }
+    void setLeft(float twips) { this->move(toPixels(twips), this->y()); }
+    void setTop(float twips) { this->move(this->x(), toPixels(twips)); }
+    void setWidth(float twips) { this->resize(toPixels(nonNegative(twips)), this->height()); }
+    void setHeight(float twips) { this->resize(this->width(), toPixels(nonNegative(twips))); }
 
     // The Visible property: shown whenever the container is (independent of the window's state).
     bool Visible() const { return !this->isHidden(); }
@@ -44,6 +46,13 @@ public:
     void setName(const QString &name) { m_name = name; this->setObjectName(name); }
 
 protected:
+    static float nonNegative(float twips)
+    {
+        if (twips < 0)
+            tk::raise(InvalidCall);
+        return twips;
+    }
+
     OleColor m_backColor = sysButtonFace;
     QString m_name;
 };

@@ -53,13 +53,9 @@ public:
         return std::make_unique<ControlArray<T>>(design, containerOf(design), qobject_cast<T *>(templateControl(name)));
     }
 
-    // The menu item `name`; raises ObjectNotSet when there is none.
-    QAction &menuItem(const QString &name) const;
-    // Runs `handler` as the click procedure of menu item `name`.
+    // Runs `handler` as the click procedure of menu item `name`; raises ObjectNotSet when there is none.
     void onMenuClick(const QString &name, std::function<void()> handler);
 
-    // The window's client area, which holds the designed controls.
-    QWidget *client() const;
     // Whether the window's content has been painted once.
     bool hasPainted() const;
 
@@ -80,6 +76,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    QAction &menuItem(const QString &name) const;
     const ControlDesign &arrayTemplate(const QString &name) const;
     QWidget *templateControl(const QString &name) const;
     QWidget *containerOf(const ControlDesign &design) const;

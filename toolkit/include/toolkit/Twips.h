@@ -4,8 +4,6 @@
 // as pixels times 15.
 #include <cstdint>
 
-class QWidget;
-
 namespace tk {
 
 constexpr int twipsPerPixel = 15;
@@ -15,16 +13,6 @@ int toPixels(float twips);
 
 // Twips for a whole number of pixels.
 constexpr float toTwips(int pixels) { return static_cast<float>(pixels * twipsPerPixel); }
-
-// The four geometry properties of a control, read and written in twips.
-float leftOf(const QWidget *w);
-float topOf(const QWidget *w);
-float widthOf(const QWidget *w);
-float heightOf(const QWidget *w);
-void setLeftOf(QWidget *w, float twips);
-void setTopOf(QWidget *w, float twips);
-void setWidthOf(QWidget *w, float twips);   // raises InvalidCall for a negative width
-void setHeightOf(QWidget *w, float twips);  // raises InvalidCall for a negative height
 
 // How a box is fitted into a maximum width and height with its proportions
 // kept: the longer side (the height when both are equal) becomes its maximum,
