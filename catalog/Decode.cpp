@@ -11,23 +11,6 @@
 
 namespace catalog {
 
-tk::Picture loadPicture(const QByteArray &data, const QString &key)
-{
-    // A single-image file tells its size in its header: its pixels can wait.
-    const QByteArray format = imageFormatOf(data);
-    if (format == "jpeg" || format == "gif" || format == "bmp") {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        tellFormat(reader, data);
-        const QSize size = reader.size();
-        if (size.isValid() && !size.isEmpty())
-            return tk::Picture::deferred([data] { return readImage(data); }, size, key);
-    }
-    return tk::Picture(decodePicture(data).image(), key);
-}
-
 tk::Picture decodePicture(const QByteArray &data)
 {
     QBuffer buffer;

@@ -37,22 +37,6 @@ void tellFormat(QImageReader &reader, const QByteArray &data)
     reader.setAutoDetectImageFormat(false);
 }
 
-QImage readImage(const QByteArray &data)
-{
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    if (!imageFormatOf(data).isEmpty()) {
-        QImageReader told(&buffer);
-        tellFormat(told, data);
-        if (QImage image = told.read(); !image.isNull())
-            return image;
-        buffer.seek(0);
-    }
-    // The first bytes did not say, or said wrong: the reader finds the format itself.
-    return QImageReader(&buffer).read();
-}
-
 namespace {
 struct RawHeader {
     char magic[8];

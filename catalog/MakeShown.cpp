@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
             return 1;
         }
         try {
-            const tk::Picture picture = catalog::loadPicture(file.readAll(), path);
+            const tk::Picture picture = catalog::decodePicture(file.readAll());
             const QSize shown = boardSize(picture.size());
             made[index] = catalog::rawImageBytes(shown != picture.size() ? picture.scaled(shown) : picture.image());
             if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), catalog::rawImageBytes(picture.image())))

@@ -2,7 +2,6 @@
 #include "designs/FrmmainDesign.h"
 #include "catalog/ImageList.h"
 #include "rules/Text.h"
-#include "toolkit/UpdateBatch.h"
 
 namespace game {
 
@@ -76,8 +75,6 @@ void frmmain::lblvisiblefalse()
 
 void frmmain::newgame_Click()
 {
-    // The old board goes and the new one comes in one paint.
-    tk::UpdateBatch batch(this);
     if (m_game.gamerunning()) {
         for (slot = 1; slot <= 15; slot = slot + 1)
             clearslot(slot);
@@ -113,7 +110,6 @@ void frmmain::Timer1_Timer()
 
 void frmmain::stratwrite()
 {
-    tk::UpdateBatch batch(this);
     if (!m_game.startRecall())
         return;
     pace();

@@ -7,7 +7,6 @@
 #include "rules/AnswerEntry.h"
 #include "rules/Report.h"
 #include "toolkit/MessageBox.h"
-#include "toolkit/UpdateBatch.h"
 
 namespace game {
 
@@ -15,7 +14,6 @@ void frmmain::cmdsubmit_Click()
 {
     // A word still being composed belongs to its box, and is scored there.
     tk::finishComposition();
-    tk::UpdateBatch batch(this);
     const int last = checkanswers();
     if (m_game.phase() != rules::Phase::Finished)
         return;
@@ -25,8 +23,6 @@ void frmmain::cmdsubmit_Click()
     const std::vector<int> &named = m_game.scoring().correctslots;
     for (slot = 1; slot <= last; slot = slot + 1)
         drawslot(named.at(std::size_t(int(slot) - 1)));
-    // The board is painted as it now stands behind the message box.
-    batch.end();
     tk::MessageBox::show(rules::resultPrompt(score()), rules::resultTitle());
 }
 
@@ -58,7 +54,6 @@ void frmmain::uncover(int s)
 
 void frmmain::cmdgiveup_Click()
 {
-    tk::UpdateBatch batch(this);
     if (!m_game.giveUp())
         return;
     for (slot = 1; slot <= 15; slot = slot + 1)

@@ -17,13 +17,6 @@ frmRadavirar::frmRadavirar(game::frmmain &main, QWidget *parent)
     Hyperlinkmodule::preparelayered(*this);
 }
 
-void frmRadavirar::preparemain()
-{
-    if (m_mainReady)
-        return;
-    m_mainReady = !m_main || !m_main->prepare();
-}
-
 void frmRadavirar::bindControls()
 {
     lblmaintitle1 = &control<tk::Label>(QStringLiteral("lblmaintitle1"));
@@ -66,8 +59,8 @@ void frmRadavirar::Timer1_Timer()
     // The player cannot press Start before the rules show: once the title is
     // on screen, the main window is made meanwhile, with its fonts and icon,
     // so that Start only has to deal a game and show it.
-    if (hasPainted())
-        preparemain();
+    if (hasPainted() && m_main)
+        m_main->prepare();
     if (fadingin == tk::vbTrue)
         alphalevel = alphalevel + 10;
     else
@@ -100,7 +93,6 @@ void frmRadavirar::Timer2_Timer()
     // Once opaque, every tick computes 265 and the clamp holds it at 255.
     alphalevel = alphalevel + 10;
     applyAlphaLevel();
-    preparemain();  // what the title's fade left undone
 }
 
 void frmRadavirar::cmdok_Click()

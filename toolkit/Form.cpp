@@ -46,32 +46,22 @@ int Form::loadedCount()
     return loadedForms();
 }
 
-bool Form::prepare()
+void Form::prepare()
 {
-    if (m_loaded || m_unloading)
-        return false;
-    // One piece a call, each a few milliseconds, so that a window on screen
-    // meanwhile keeps its pace.
-    if (!m_built) {
-        build();
-        // A font engine is made once for each face, size and weight, and keeps
-        // the glyphs it has measured and drawn: the window's texts, which
-        // change with every game, then cost only their layout.
-        for (const QWidget *w : findChildren<QWidget *>()) {
-            if (!m_fontsToDraw.contains(w->font()))
-                m_fontsToDraw.append(w->font());
+    if (m_loaded || m_unloading || testAttribute(Qt::WA_WState_Created))
+        return;
+    build();
+    // A font engine is made once for each face, size and weight, and keeps
+    // the glyphs it has measured and drawn: the window's texts, which change
+    // with every game, then cost only their layout.
+    QList<QFont> fonts;
+    for (const QWidget *w : findChildren<QWidget *>()) {
+        if (!fonts.contains(w->font())) {
+            fonts.append(w->font());
+            drawOnce(w->font());
         }
-        return true;
     }
-    if (!m_fontsToDraw.isEmpty()) {
-        drawOnce(m_fontsToDraw.takeFirst());
-        return true;
-    }
-    if (!testAttribute(Qt::WA_WState_Created)) {
-        makeSurface();
-        return true;
-    }
-    return false;
+    makeSurface();
 }
 
 void Form::drawOnce(const QFont &font)

@@ -17,9 +17,6 @@ QByteArray imageFormatOf(const QByteArray &data);
 // data whose first bytes do not say is left to find the format itself.
 void tellFormat(QImageReader &reader, const QByteArray &data);
 
-// The image encoded in `data`; a null image when it cannot be read.
-QImage readImage(const QByteArray &data);
-
 // An image's pixels exactly as they lie in memory, with their size, format
 // and line length: what the build makes ahead and the program shows as it
 // is, without decoding and without the rounding an encoder's colour conversions bring.

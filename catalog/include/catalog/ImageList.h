@@ -41,8 +41,5 @@ private:
 // the deepest colour. Raises InvalidPicture when the data is no picture.
 tk::Picture decodePicture(const QByteArray &data);
 
-// A stored picture named `key`: a single-image file is decoded when its pixels
-// are first needed, any other now. Raises InvalidPicture when the data is no picture.
-tk::Picture loadPicture(const QByteArray &data, const QString &key);
 
 } // namespace catalog

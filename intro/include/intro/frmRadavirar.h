@@ -42,12 +42,7 @@ protected:
 private:
     // Applies `alphalevel` to this window; the clamp lands in `alphalevel`.
     void applyAlphaLevel();
-    // Makes the main window, not loaded, while the player reads the intro: a
-    // piece at each step of the fade.
-    void preparemain();
-
     QPointer<game::frmmain> m_main;
-    bool m_mainReady = false;
 };
 
 } // namespace intro

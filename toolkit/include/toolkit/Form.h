@@ -62,11 +62,11 @@ public:
     // Windows loaded now.
     static int loadedCount();
 
-    // Builds the window ahead, unseen and not loaded, a piece a call, with
-    // what its first paint needs: its controls and menus, every font they are
-    // set in drawn once in all printable ASCII, and its surface. Says whether
-    // pieces remain. Loading and showing the window then find it all ready.
-    bool prepare();
+    // Builds the window ahead, unseen and not loaded, once, with what its
+    // first paint needs: its controls and menus, every font they are set in
+    // drawn once in all printable ASCII, and its surface. Loading and showing
+    // the window then find it all ready.
+    void prepare();
 
 protected:
     // Looks up the controls the window's code uses; runs before the load procedure.
@@ -92,7 +92,6 @@ private:
     QHash<QString, QPointer<QObject>> m_controls;
     QHash<QString, QPointer<QObject>> m_templates;
     QHash<QString, QPointer<QAction>> m_menuItems;
-    QList<QFont> m_fontsToDraw;  // while being prepared
     bool m_built = false;
     bool m_loaded = false;
     bool m_unloading = false;
