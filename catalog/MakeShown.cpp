@@ -8,6 +8,7 @@
 // size is scaled when shown, as before; so a board whose sizes change stays right.
 #include "catalog/ImageList.h"
 #include "catalog/ImageFile.h"
+#include "catalog/Fitting.h"
 #include "toolkit/Int16.h"
 #include "toolkit/Twips.h"
 
@@ -24,7 +25,7 @@ namespace {
 // picture box takes the picture's size, and fitpicture's rule fits it.
 QSize boardSize(QSize size)
 {
-    const tk::Fitting fit = tk::fitWithin(tk::clng(tk::toTwips(size.width())), tk::clng(tk::toTwips(size.height())),
+    const catalog::Fitting fit = catalog::fitWithin(tk::clng(tk::toTwips(size.width())), tk::clng(tk::toTwips(size.height())),
                                           catalog::boardPicture, catalog::boardPicture);
     return fit.needed ? QSize(tk::toPixels(fit.width), tk::toPixels(fit.height)) : size;
 }

@@ -1,4 +1,5 @@
 #include "game/Commonfunction.h"
+#include "catalog/Fitting.h"
 #include "toolkit/Int16.h"
 #include "toolkit/PictureBox.h"
 
@@ -8,7 +9,7 @@ void fitpicture(std::int32_t maxwidth, std::int32_t maxheight, tk::PictureBox &b
 {
     const std::int32_t fitheight = tk::clng(box.Height());
     const std::int32_t fitwidth = tk::clng(box.Width());
-    const tk::Fitting fit = tk::fitWithin(fitwidth, fitheight, maxwidth, maxheight);
+    const catalog::Fitting fit = catalog::fitWithin(fitwidth, fitheight, maxwidth, maxheight);
     if (!fit.needed)
         return;
     const tk::Picture picture = box.picture();
