@@ -194,9 +194,9 @@ void ToolkitTests::tabIndexMovesAControlAndRenumbersTheOthers()
     QWidget client;
     new tk::TabOrder(&client);
     tk::TextBox a(&client), b(&client), c(&client);
-    tk::TabOrder::add(&a);
-    tk::TabOrder::add(&b);
-    tk::TabOrder::add(&c);
+    tk::TabOrder::place(&a);
+    tk::TabOrder::place(&b);
+    tk::TabOrder::place(&c);
     c.setTabIndex(0);
     QCOMPARE(c.TabIndex(), 0);
     QCOMPARE(a.TabIndex(), 1);

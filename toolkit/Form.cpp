@@ -182,7 +182,7 @@ void Form::buildControls()
     std::stable_sort(tabbed.begin(), tabbed.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });
     for (const auto &entry : tabbed)
-        TabOrder::add(entry.second);
+        TabOrder::place(entry.second);
     // The client size is the design's; the menu bar comes on top of it.
     m_client->setFixedSize(toPixels(m_design.clientWidth), toPixels(m_design.clientHeight));
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -40,7 +40,13 @@ public:
     void setBackColor(OleColor stored) { m_backColor = stored; applyBackColor(this, stored); }
 
     int TabIndex() const { return TabOrder::indexOf(this); }
-    void setTabIndex(int index) { TabOrder::setIndex(this, index); }
+    // Moves the control to `index` in the tab order (the last place when past the end); raises InvalidCall when negative.
+    void setTabIndex(int index)
+    {
+        if (index < 0)
+            tk::raise(InvalidCall);
+        TabOrder::place(this, index);
+    }
 
     const QString &Name() const { return m_name; }
     void setName(const QString &name) { m_name = name; this->setObjectName(name); }

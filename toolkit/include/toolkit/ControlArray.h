@@ -71,7 +71,6 @@ public:
             tk::raise(InvalidCall, QStringLiteral("Can't unload controls created at design time"));
         T *element = &(*this)(index);
         m_items.erase(index);
-        TabOrder::remove(element);
         delete element;
     }
 
@@ -124,7 +123,7 @@ private:
         control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
         control->setVisible(visible);
         if (m_design.tabIndex >= 0)
-            TabOrder::add(control);
+            TabOrder::place(control);
         m_items[index] = control;
     }
 
