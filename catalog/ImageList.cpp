@@ -78,7 +78,6 @@ QByteArray ImageList::encoded(int index) const
 tk::Picture ImageList::Picture(int index) const
 {
     check(index);
-    const QString key = resourcePath(index);
     // Its file is read only when its pixels are needed at a size not made ahead.
     const auto decode = [index]() -> QImage {
         try {
@@ -89,8 +88,8 @@ tk::Picture ImageList::Picture(int index) const
     };
     const QImage whole = madeAhead("whole", index);
     tk::Picture picture = whole.isNull()
-        ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height), key)
-        : tk::Picture(whole, key);
+        ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height))
+        : tk::Picture(whole);
     picture.setReadyMade(madeAhead("shown", index));
     return picture;
 }

@@ -133,7 +133,7 @@ void ToolkitTests::createdElementCopiesTheTemplateAndStartsHidden()
     QVERIFY(QStringList({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")})
                 .contains(created.font().families().first()));
     QVERIFY(names(0).isHidden());
-    QCOMPARE(names.count(), 2);
+    QVERIFY(names.exists(0) && !names.exists(1));
 }
 
 void ToolkitTests::loadingTwiceOrUnloadingMissingElementRaises()
@@ -159,7 +159,6 @@ void ToolkitTests::loadingTwiceOrUnloadingMissingElementRaises()
     QCOMPARE(numberOf([&] { boxes.unload(0); }), int(tk::InvalidCall));
     boxes.unload(1);
     QVERIFY(!boxes.exists(1));
-    QCOMPARE(boxes.count(), 1);
     QCOMPARE(numberOf([&] { boxes(1); }), int(tk::ElementMissing));
 }
 
@@ -417,7 +416,7 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
 
     QImage big(40, 20, QImage::Format_RGB32);
     big.fill(Qt::darkCyan);
-    tk::Picture picture(big, QStringLiteral("ready-made test"));
+    tk::Picture picture(big);
     QImage marked = picture.scaled(QSize(10, 5));
     marked.setPixel(0, 0, qRgb(255, 0, 0));  // what scaling never makes: the ready pixels are used
     picture.setReadyMade(marked);
@@ -426,7 +425,7 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     picture.setReadyMade(catalog::rawImage("not raw"));
     QCOMPARE(picture.scaled(QSize(10, 5)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
     // Ready at its own size, a picture from a file is never decoded.
-    tk::Picture small = tk::Picture::deferred([] { return QImage(); }, marked.size(), QStringLiteral("small"));
+    tk::Picture small = tk::Picture::deferred([] { return QImage(); }, marked.size());
     small.setReadyMade(marked);
     QCOMPARE(small.image(), marked);
 }

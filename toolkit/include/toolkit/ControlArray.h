@@ -64,7 +64,7 @@ public:
         add(index, false);
     }
 
-    // Removes element `index`; raises ElementMissing when absent, InvalidCall for the template.
+    // Destroys element `index`; raises ElementMissing when absent, InvalidCall for the template.
     void unload(int index)
     {
         if (index == 0)
@@ -74,52 +74,28 @@ public:
         delete element;
     }
 
-    // How many elements exist, the template included.
-    int count() const
-    {
-        int n = 0;
-        for (const auto &item : m_items)
-            n += item.second.isNull() ? 0 : 1;
-        return n;
-    }
-
-    // The index of `element`, or -1 when it is no loaded element of this array.
-    int indexOf(const QObject *element) const
-    {
-        for (const auto &[index, item] : m_items) {
-            if (item == element)
-                return index;
-        }
-        return -1;
-    }
-
     // The elements' events, with the Index of the element that raised them.
     std::function<void(int Index, int &KeyAscii)> KeyPress;
     std::function<void(int Index)> Change;
 
 private:
-    // A new widget from the design whose events reach the array's handlers.
-    T *madeAnew()
+    void add(int index, bool visible)
     {
         auto *control = qobject_cast<T *>(createControl(m_design, m_container));
         if (!control)
             tk::raise(InvalidCall, QStringLiteral("Control array of the wrong kind"));
         if constexpr (std::is_base_of_v<TextBox, T>) {
-            control->onKeyPress = [this, control](int &keyAscii) {
-                if (const int index = indexOf(control); index > 0 && KeyPress)
-                    KeyPress(index, keyAscii);
-            };
-            control->onChange = [this, control] {
-                if (const int index = indexOf(control); index > 0 && Change)
-                    Change(index);
-            };
+            if (index > 0) {
+                control->onKeyPress = [this, index](int &keyAscii) {
+                    if (KeyPress)
+                        KeyPress(index, keyAscii);
+                };
+                control->onChange = [this, index] {
+                    if (Change)
+                        Change(index);
+                };
+            }
         }
-        return control;
-    }
-
-    void add(int index, bool visible)
-    {
-        T *control = madeAnew();
         control->setName(QStringLiteral("%1(%2)").arg(m_design.name).arg(index));
         control->setVisible(visible);
         if (m_design.tabIndex >= 0)

@@ -1,14 +1,11 @@
 #pragma once
 // A picture object: an image at its own pixel size, shared cheaply. A picture
 // made from its file knows its size from the file's header (or is told it) and
-// decodes its pixels only when they are first needed. A picture with a key (a name that
-// stands for its pixels) keeps the sizes it is shown at in a cache.
-// A picture may also carry its pixels ready-made at the size it is mostly
-// shown at.
+// decodes its pixels only when they are first needed. A picture may also carry
+// its pixels ready-made at the size it is mostly shown at.
 // A null Picture stands for "no picture".
 #include <QImage>
 #include <QSize>
-#include <QString>
 #include <functional>
 #include <memory>
 
@@ -17,11 +14,10 @@ namespace tk {
 class Picture {
 public:
     Picture() = default;
-    explicit Picture(QImage image, QString key = QString());
+    explicit Picture(QImage image);
     // A picture of `size` pixels whose pixels `decode` makes when they are
-    // first needed (an empty image when it cannot); `key` names it for the
-    // cache of shown sizes.
-    static Picture deferred(std::function<QImage()> decode, QSize size, QString key);
+    // first needed (an empty image when it cannot).
+    static Picture deferred(std::function<QImage()> decode, QSize size);
 
     bool isNull() const { return !m_data || m_data->size.isEmpty(); }
     // The picture's own size in pixels.
@@ -39,12 +35,10 @@ public:
 private:
     struct Data {
         QSize size;
-        QString key;
         std::function<QImage()> decode;  // where the pixels come from, when not decoded yet
         QImage image;     // the full pixels, once decoded
         QImage ready;     // the pixels at one shown size, made ahead
     };
-    QImage decoded() const;
     std::shared_ptr<Data> m_data;
 };
 
