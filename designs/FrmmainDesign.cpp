@@ -18,13 +18,7 @@ constexpr tk::OleColor white = 0x00FFFFFF;
 
 ControlDesign frame(const char *name, float left, float width, tk::OleColor back, int tab)
 {
-    ControlDesign d;
-    d.kind = ControlKind::Frame;
-    d.name = QString::fromLatin1(name);
-    d.left = left;
-    d.top = 0;
-    d.width = width;
-    d.height = 495;
+    ControlDesign d = tk::placed(ControlKind::Frame, name, left, 0, width, 495);
     d.backColor = back;
     d.tabIndex = tab;
     return d;
@@ -33,14 +27,8 @@ ControlDesign frame(const char *name, float left, float width, tk::OleColor back
 ControlDesign clockLabel(const char *name, const char *frameName, float left, float width,
                          const QString &caption, int tab)
 {
-    ControlDesign d;
-    d.kind = ControlKind::Label;
-    d.name = QString::fromLatin1(name);
+    ControlDesign d = tk::placed(ControlKind::Label, name, left, 120, width, 255);
     d.container = QString::fromLatin1(frameName);
-    d.left = left;
-    d.top = 120;
-    d.width = width;
-    d.height = 255;
     d.caption = caption;
     d.backColor = white;
     d.font = arialBold;

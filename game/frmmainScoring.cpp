@@ -23,7 +23,7 @@ void frmmain::cmdsubmit_Click()
     const std::vector<int> &named = m_game.scoring().correctslots;
     for (slot = 1; slot <= last; slot = slot + 1)
         drawslot(named.at(std::size_t(int(slot) - 1)));
-    tk::MessageBox::show(rules::resultPrompt(score()), rules::resultTitle());
+    tk::MessageBox::show(rules::resultPrompt(m_game.score()), rules::resultTitle());
 }
 
 int frmmain::checkanswers()

@@ -49,7 +49,7 @@ void playToTheResult(GameFixture &g, int correct)
     for (int b = 1; b <= correct; ++b)
         g.answer(b, g.word(b));
     QTest::mouseClick(f.cmdsubmit, Qt::LeftButton);
-    QCOMPARE(f.score(), correct);
+    QCOMPARE(f.game().score(), correct);
 }
 
 } // namespace
@@ -140,8 +140,8 @@ void FaultTests::hostilePastesAreKeptExactlyAndScoredByTheRules()
         QCOMPARE(f.txtanswer(b).text(), entered[b] + rules::duplicateMark.repeated(int(marked.count(b))));
         QCOMPARE(f.txtanswer(b).BackColor() == tint, !right.contains(b));
     }
-    QCOMPARE(f.score(), int(right.size()));
-    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(f.score())});
+    QCOMPARE(f.game().score(), int(right.size()));
+    QCOMPARE(g.catcher.prompts, QStringList{rules::resultPrompt(f.game().score())});
 }
 
 void FaultTests::ctrlVPastesLowerCaseTextUnchanged()

@@ -473,7 +473,7 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     QVERIFY(main->isVisible());
     QVERIFY(!main->isModal());
     QVERIFY(!main->parentWidget());
-    QCOMPARE(main->gamerunning(), tk::vbTrue);
+    QCOMPARE(main->game().gamerunning(), true);
     QCOMPARE(tk::Form::loadedCount(), 1);
 
     // The program goes on with the main window; the intro is gone for good.
@@ -481,7 +481,7 @@ void IntroTests::startClosesTheIntroAndOpensTheMainWindowWithAGame()
     QVERIFY(fx.form.isNull());
     QVERIFY(timer1.isNull() && timer2.isNull());
     fx.clock.advance(3000);
-    QCOMPARE(main->elapsedseconds(), 3);  // the game's clock runs
+    QCOMPARE(main->game().elapsedseconds(), 3);  // the game's clock runs
     QVERIFY(fx.catcher.errors.empty());
 }
 

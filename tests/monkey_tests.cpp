@@ -374,7 +374,7 @@ void Monkey::newGame()
         // may serve the new board, empty); never does the key add a letter.
         check(!box || box->text() == before || box->text().isEmpty(),
               QStringLiteral("Ctrl+N went into the answer box: '%1'").arg(box ? box->text() : QString()));
-        check(boardControls(f()) == 60 && f().elapsedseconds() == 0 && f().lblTimesecondstart->Caption().isEmpty(),
+        check(boardControls(f()) == 60 && f().game().elapsedseconds() == 0 && f().lblTimesecondstart->Caption().isEmpty(),
               QStringLiteral("Ctrl+N did not start a new game"));
     } else {
         log(QStringLiteral("New Game in %1").arg(phaseName(m_model.game.phase())));
@@ -552,7 +552,7 @@ void Monkey::checkGame()
     const auto bad = [&](const QString &what) { return what + QStringLiteral(" in ") + phase; };
 
     check(g.isLoaded() && tk::Form::loadedCount() == 1, bad(QStringLiteral("the window is not loaded")));
-    check(g.gamerunning() == tk::vbTrue, bad(QStringLiteral("no game running")));
+    check(g.game().gamerunning(), bad(QStringLiteral("no game running")));
     check(g.updatesEnabled(), bad(QStringLiteral("the window no longer paints")));
     const int controls = boardControls(g);
     check(controls == 60, bad(QStringLiteral("%1 board controls").arg(controls)));
@@ -598,7 +598,7 @@ void Monkey::checkGame()
         const QString count = m.memoriseTicks ? QString::number(m.memoriseTicks) : QString();
         check(g.lblTimesecondstart->Caption() == count,
               bad(QStringLiteral("memorise count reads '%1' after %2 ticks").arg(g.lblTimesecondstart->Caption()).arg(m.memoriseTicks)));
-        check(g.elapsedseconds() == m.memoriseTicks, bad(QStringLiteral("elapsedseconds %1").arg(g.elapsedseconds())));
+        check(g.game().elapsedseconds() == m.memoriseTicks, bad(QStringLiteral("elapsedseconds %1").arg(g.game().elapsedseconds())));
     } else {
         check(g.lblTimesecondstart->Caption() == QStringLiteral("20"), bad(QStringLiteral("memorise count is not 20")));
     }
@@ -616,8 +616,8 @@ void Monkey::checkGame()
               bad(QStringLiteral("time remaining reads %1:%2 after %3 ticks").arg(figures[2], figures[3]).arg(n)));
     }
     if (!memorise) {
-        check(g.elapsedminutes() * 60 + g.elapsedseconds() == n, bad(QStringLiteral("elapsed counters disagree")));
-        check(g.remainingminutes() * 60 + g.remainingseconds() == 120 - n, bad(QStringLiteral("remaining counters disagree")));
+        check(g.game().elapsedminutes() * 60 + g.game().elapsedseconds() == n, bad(QStringLiteral("elapsed counters disagree")));
+        check(g.game().remainingminutes() * 60 + g.game().remainingseconds() == 120 - n, bad(QStringLiteral("remaining counters disagree")));
     }
 
     // What the board shows.
@@ -637,11 +637,11 @@ void Monkey::checkGame()
     check(m_catcher.prompts.size() == m.boxesShown,
           bad(QStringLiteral("%1 result boxes shown, expected %2").arg(m_catcher.prompts.size()).arg(m.boxesShown)));
     if (scored && !m_catcher.prompts.isEmpty()) {
-        check(m_catcher.prompts.last() == rules::resultPrompt(m.game.score()) && g.score() == m.game.score(),
+        check(m_catcher.prompts.last() == rules::resultPrompt(m.game.score()) && g.game().score() == m.game.score(),
               bad(QStringLiteral("result reads '%1', expected %2 correct").arg(m_catcher.prompts.last()).arg(m.game.score())));
         check(m_catcher.titles.last() == QStringLiteral("Tavlin Quorvane"), bad(QStringLiteral("result box title wrong")));
     }
-    check(g.phase() == m.game.phase(), bad(QStringLiteral("the window says it is in another phase")));
+    check(g.game().phase() == m.game.phase(), bad(QStringLiteral("the window says it is in another phase")));
     if (scored)
         checkScoredBoard();
     if (m.focusOnFirstBox) {

@@ -170,7 +170,7 @@ void SoakTests::soakIntroClosedAtEveryTickLeavesNothingBehind()
         QCOMPARE(main->isLoaded(), way == 1 && ticks > 52);
         if (main->isLoaded()) {
             clock.advance(3000);
-            QCOMPARE(main->elapsedseconds(), 3);
+            QCOMPARE(main->game().elapsedseconds(), 3);
             main->close();
         }
         flushDeletes();

@@ -157,7 +157,7 @@ void ViewTests::everyStateIsDrawnAsTheGameSays()
     // What the player sees, as the game says it.
     const rules::Game &game = f.game();
     const Phase phase = game.phase();
-    QCOMPARE(f.gamerunning(), tk::vbTrue);
+    QCOMPARE(f.game().gamerunning(), true);
     QCOMPARE(boardControls(f), 60);
     QCOMPARE(f.Timer1->Enabled(), game.memoriseClockRuns());
     QCOMPARE(f.Timer2->Enabled(), game.recallClockRuns());

@@ -47,13 +47,10 @@ QStringList familiesFor(const QString &face)
     static QHash<QString, QStringList> found;
     if (const auto it = found.constFind(face); it != found.constEnd())
         return *it;
-    QString standIn;
-    if (face == QLatin1String("Garamond"))
-        standIn = QStringLiteral("EB Garamond");
-    else if (face == QLatin1String("Arial"))
-        standIn = QStringLiteral("Liberation Sans");
-    else if (face == QLatin1String("Verdana"))
-        standIn = QStringLiteral("DejaVu Sans");
+    static const QHash<QString, QString> standIns{{QStringLiteral("Garamond"), QStringLiteral("EB Garamond")},
+                                                  {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")},
+                                                  {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}};
+    const QString standIn = standIns.value(face);
     QStringList families{face};
     if (!standIn.isEmpty()) {
         QStringList installed = QFontDatabase::families();

@@ -19,12 +19,7 @@
 namespace tk {
 
 namespace {
-int &loadedForms()
-{
-    static int count = 0;
-    return count;
-}
-
+int loadedForms = 0;
 } // namespace
 
 Form::Form(FormDesign design, QWidget *parent)
@@ -38,12 +33,12 @@ Form::Form(FormDesign design, QWidget *parent)
 Form::~Form()
 {
     if (m_loaded)
-        --loadedForms();
+        --loadedForms;
 }
 
 int Form::loadedCount()
 {
-    return loadedForms();
+    return loadedForms;
 }
 
 void Form::prepare()
@@ -110,7 +105,7 @@ void Form::load()
         return;
     build();
     m_loaded = true;
-    ++loadedForms();
+    ++loadedForms;
     runHandler([this] { Form_Load(); });
 }
 
@@ -154,7 +149,6 @@ void Form::buildMenus()
             QAction *action = menu->addAction(item.caption);
             action->setObjectName(item.name);
             action->setShortcut(item.shortcut);
-            m_menuItems.insert(item.name, action);
         }
     }
 }
@@ -175,7 +169,7 @@ void Form::buildControls()
     std::vector<std::pair<int, QWidget *>> tabbed;
     for (const ControlDesign &d : m_design.controls) {
         QObject *control = createControl(d, containerOf(d));
-        (d.arrayTemplate ? m_templates : m_controls).insert(d.name, control);
+        m_controls.insert(d.name, control);
         if (auto *w = qobject_cast<QWidget *>(control); w && d.tabIndex >= 0)
             tabbed.emplace_back(d.tabIndex, w);
     }
@@ -192,27 +186,17 @@ const ControlDesign &Form::arrayTemplate(const QString &name) const
 {
     const auto it = std::find_if(m_design.controls.begin(), m_design.controls.end(),
                                  [&](const ControlDesign &d) { return d.arrayTemplate && d.name == name; });
-    if (it == m_design.controls.end() || !m_templates.value(name))
+    if (it == m_design.controls.end() || !m_controls.value(name))
         tk::raise(ObjectNotSet, QStringLiteral("No control array '%1'").arg(name));
     return *it;
 }
 
-QWidget *Form::templateControl(const QString &name) const
-{
-    return qobject_cast<QWidget *>(m_templates.value(name).data());
-}
-
-QAction &Form::menuItem(const QString &name) const
-{
-    QAction *action = m_menuItems.value(name);
-    if (!action)
-        tk::raise(ObjectNotSet, QStringLiteral("No menu item '%1'").arg(name));
-    return *action;
-}
-
 void Form::onMenuClick(const QString &name, std::function<void()> handler)
 {
-    connect(&menuItem(name), &QAction::triggered, this, [handler = std::move(handler)] { runHandler(handler); });
+    auto *item = findChild<QAction *>(name);
+    if (!item)
+        tk::raise(ObjectNotSet, QStringLiteral("No menu item '%1'").arg(name));
+    connect(item, &QAction::triggered, this, [handler = std::move(handler)] { runHandler(handler); });
 }
 
 bool Form::hasPainted() const
@@ -248,12 +232,12 @@ void Form::unload()
     for (Timer *timer : findChildren<Timer *>())
         timer->setEnabled(false);
     m_loaded = false;
-    --loadedForms();
+    --loadedForms;
     hide();
     deleteLater();
     // The program ends once the running handler is done and no window is loaded.
     QMetaObject::invokeMethod(qApp, [] {
-        if (loadedForms() == 0)
+        if (loadedForms == 0)
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
 }

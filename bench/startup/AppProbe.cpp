@@ -72,7 +72,7 @@ void onBoard(const QString &m, game::frmmain &form)
     if (m == QLatin1String("idle-memorise")) {
         const double seconds = argument(3);
         measureIdle(1000, seconds, [&form, seconds] {
-            return form.Timer1 && form.Timer1->Enabled() && form.elapsedseconds() + seconds < 19;
+            return form.Timer1 && form.Timer1->Enabled() && form.game().elapsedseconds() + seconds < 19;
         });
         return;
     }

@@ -51,14 +51,6 @@ public:
 
     // The game the window shows.
     const rules::Game &game() const { return m_game; }
-    rules::Phase phase() const { return m_game.phase(); }
-    // The game's figures, read under their window names.
-    int elapsedseconds() const { return m_game.elapsedseconds(); }
-    int elapsedminutes() const { return m_game.elapsedminutes(); }
-    int remainingseconds() const { return m_game.remainingseconds(); }
-    int remainingminutes() const { return m_game.remainingminutes(); }
-    int gamerunning() const { return m_game.gamerunning() ? tk::vbTrue : tk::vbFalse; }
-    int score() const { return m_game.score(); }
 
     // The board's control arrays, by index.
     tk::PictureBox &pic(int index) const { return (*m_pic)(index); }

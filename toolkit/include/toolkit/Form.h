@@ -50,7 +50,7 @@ public:
     std::unique_ptr<ControlArray<T>> makeArray(const QString &name) const
     {
         const ControlDesign &design = arrayTemplate(name);
-        return std::make_unique<ControlArray<T>>(design, containerOf(design), qobject_cast<T *>(templateControl(name)));
+        return std::make_unique<ControlArray<T>>(design, containerOf(design), qobject_cast<T *>(m_controls.value(name).data()));
     }
 
     // Runs `handler` as the click procedure of menu item `name`; raises ObjectNotSet when there is none.
@@ -76,9 +76,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QAction &menuItem(const QString &name) const;
     const ControlDesign &arrayTemplate(const QString &name) const;
-    QWidget *templateControl(const QString &name) const;
     QWidget *containerOf(const ControlDesign &design) const;
     void buildMenus();
     void buildControls();
@@ -90,8 +88,6 @@ private:
     FormDesign m_design;
     QPointer<ClientArea> m_client;
     QHash<QString, QPointer<QObject>> m_controls;
-    QHash<QString, QPointer<QObject>> m_templates;
-    QHash<QString, QPointer<QAction>> m_menuItems;
     bool m_built = false;
     bool m_loaded = false;
     bool m_unloading = false;

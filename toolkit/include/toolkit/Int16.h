@@ -20,14 +20,6 @@ constexpr std::int16_t checked16(long long value)
     return static_cast<std::int16_t>(value);
 }
 
-// Checks that `value` fits 32 bits; raises Overflow otherwise.
-constexpr std::int32_t checked32(long long value)
-{
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
-        tk::raise(Overflow);
-    return static_cast<std::int32_t>(value);
-}
-
 // Nearest integer, halves to even (2.5 -> 2, 3.5 -> 4).
 inline double roundHalfEven(double value)
 {
@@ -78,7 +70,10 @@ inline std::int32_t clng(double value)
 // The 32-bit product of `a` and `b`; raises Overflow when it does not fit.
 constexpr std::int32_t mul32(std::int32_t a, std::int32_t b)
 {
-    return checked32(static_cast<long long>(a) * b);
+    const long long product = static_cast<long long>(a) * b;
+    if (product < std::numeric_limits<std::int32_t>::min() || product > std::numeric_limits<std::int32_t>::max())
+        tk::raise(Overflow);
+    return static_cast<std::int32_t>(product);
 }
 
 } // namespace tk
