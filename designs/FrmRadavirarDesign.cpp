@@ -68,7 +68,7 @@ tk::FormDesign frmRadavirarDesign()
                                  tk::FontDesign{QStringLiteral("Arial"), 15.75, true}, 0);
     title1.caption = QStringLiteral("Quorvane");
     title1.backColor = lightOrange;
-    title1.alignment = tk::Alignment::Center;
+    title1.alignment = Qt::AlignHCenter;
     c.push_back(title1);
 
     // No colour of its own: the window shows through behind the text.
@@ -78,7 +78,7 @@ tk::FormDesign frmRadavirarDesign()
     ControlDesign rules = label("lblrules", 1440, 120, 5415, 1335,
                                 tk::FontDesign{QStringLiteral("Garamond"), 14.25, true}, 1);
     rules.backColor = lightOrange;
-    rules.alignment = tk::Alignment::Center;
+    rules.alignment = Qt::AlignHCenter;
     c.push_back(rules);
 
     c.push_back(button("cmdok", 2760, QStringLiteral("Start"), tk::rgb(128, 128, 255), 2));

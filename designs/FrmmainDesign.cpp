@@ -97,7 +97,7 @@ void addTemplates(std::vector<ControlDesign> &c)
     ControlDesign name = tk::placed(ControlKind::Label, "lblPictureName", 120, 480, 2535, 375);
     name.arrayTemplate = true;
     name.caption = QStringLiteral("lbl");
-    name.alignment = tk::Alignment::Center;
+    name.alignment = Qt::AlignHCenter;
     name.font = tk::FontDesign{QStringLiteral("Verdana"), 8.25, true};
     name.visible = false;
     name.tabIndex = 2;

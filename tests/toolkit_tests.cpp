@@ -117,7 +117,7 @@ void ToolkitTests::createdElementCopiesTheTemplateAndStartsHidden()
     d.width = 2535;
     d.height = 375;
     d.caption = QStringLiteral("lbl");
-    d.alignment = tk::Alignment::Center;
+    d.alignment = Qt::AlignHCenter;
     d.font = tk::FontDesign{QStringLiteral("Verdana"), 8.25, true};
     d.visible = false;
     tk::ControlArray<tk::Label> names(d, &container);

@@ -134,7 +134,7 @@ QObject *createControl(const ControlDesign &d, QWidget *container)
     case ControlKind::Label: {
         auto *label = made<Label>(d, container);
         label->setCaption(d.caption);
-        label->setAlignment(d.alignment);
+        label->setAlignment(Qt::AlignTop | d.alignment);
         return label;
     }
     case ControlKind::TextBox: {

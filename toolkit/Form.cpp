@@ -123,10 +123,6 @@ void Form::applyWindowDesign()
     else
         flags |= Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint;
-    if (m_design.maxButton)
-        flags |= Qt::WindowMaximizeButtonHint;
-    if (m_design.minButton)
-        flags |= Qt::WindowMinimizeButtonHint;
 #ifdef Q_OS_WIN
     setWindowFlags(flags | Qt::CustomizeWindowHint);
     // Qt::Tool keeps a window off the taskbar through WS_EX_TOOLWINDOW, which

@@ -32,18 +32,12 @@ void Line::paintEvent(QPaintEvent *)
     QPainter painter(this);
     const QColor colour = toQColor(m_borderColor);
     const int half = m_borderWidth / 2;
-    if (m_from.x() == m_to.x() || m_from.y() == m_to.y()) {
-        // Upright and level lines cover whole pixels: width pixels across, centred on the path.
-        const QRectF span = QRectF(m_from, m_to).normalized();
-        const QRectF band = m_from.x() == m_to.x()
-            ? QRectF(span.left() - half, span.top(), m_borderWidth, span.height() + 1)
-            : QRectF(span.left(), span.top() - half, span.width() + 1, m_borderWidth);
-        painter.fillRect(band, colour);
-        return;
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, m_borderWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(m_from, m_to);
+    // The line covers whole pixels: width pixels across, centred on the path.
+    const QRectF span = QRectF(m_from, m_to).normalized();
+    const QRectF band = m_from.x() == m_to.x()
+        ? QRectF(span.left() - half, span.top(), m_borderWidth, span.height() + 1)
+        : QRectF(span.left(), span.top() - half, span.width() + 1, m_borderWidth);
+    painter.fillRect(band, colour);
 }
 
 } // namespace tk

@@ -1,6 +1,6 @@
 #pragma once
-// A straight line from (X1, Y1) to (X2, Y2) in twips, its width in pixels,
-// drawn centred on its path: what falls outside the container is cut off.
+// An upright or level line from (X1, Y1) to (X2, Y2) in twips, its width in
+// pixels, drawn centred on its path: what falls outside the container is cut off.
 #include "toolkit/Control.h"
 
 #include <QWidget>

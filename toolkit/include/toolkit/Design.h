@@ -12,7 +12,6 @@
 namespace tk {
 
 enum class ControlKind { Label, TextBox, CommandButton, PictureBox, Frame, Shape, Line, Timer };
-enum class Alignment { Left, Right, Center };
 enum class BorderStyle { None, FixedSingle };
 
 struct FontDesign {
@@ -31,7 +30,7 @@ struct ControlDesign {
     std::optional<OleColor> backColor;
     std::optional<OleColor> borderColor;
     std::optional<FontDesign> font;
-    Alignment alignment = Alignment::Left;
+    Qt::Alignment alignment = Qt::AlignLeft;  // a label's, along its lines
     bool visible = true;
     bool enabled = true;
     int tabIndex = -1;          // -1: the control takes no place in the tab order
@@ -72,8 +71,6 @@ struct FormDesign {
     float clientWidth = 0, clientHeight = 0;  // twips
     OleColor backColor = sysButtonFace;
     BorderStyle border = BorderStyle::FixedSingle;
-    bool maxButton = false;
-    bool minButton = false;
     bool showInTaskbar = true;
     QString iconResource;
     QImage picture;            // drawn unscaled at the client area's top-left

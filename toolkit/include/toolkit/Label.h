@@ -10,11 +10,16 @@ namespace tk {
 class Label : public Control<QLabel> {
     Q_OBJECT
 public:
-    explicit Label(QWidget *parent = nullptr);
+    explicit Label(QWidget *parent = nullptr)
+        : Control<QLabel>(parent)
+    {
+        setTextFormat(Qt::PlainText);
+        setWordWrap(true);
+        setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    }
 
     QString Caption() const { return text(); }
     void setCaption(const QString &caption) { setText(caption); }
-    void setAlignment(Alignment alignment);
 };
 
 } // namespace tk
