@@ -34,8 +34,6 @@ namespace {
 class StillClock : public tk::Clock {
 public:
     qint64 now() const override { return 1000; }
-    void arm(const void *, qint64, std::function<void()>) override {}
-    void disarm(const void *) override {}
 };
 
 // The same sequence of draws for the game and for its floor.

@@ -4,23 +4,19 @@
 
 class ManualClock : public tk::Clock {
 public:
-    ManualClock();
-    ~ManualClock() override;
+    ManualClock() : m_previous(tk::Clock::setCurrent(this)) {}
+    ~ManualClock() override { tk::Clock::setCurrent(m_previous == this ? nullptr : m_previous); }
 
     qint64 now() const override { return m_now; }
-    void arm(const void *owner, qint64 deadline, std::function<void()> wake) override
-    {
-        m_alarms[owner] = {deadline, std::move(wake)};
-    }
-    void disarm(const void *owner) override { m_alarms.erase(owner); }
-
     // Moves time forward by `ms`, waking every timer whose deadline falls within.
-    void advance(qint64 ms);
-    // Whether `timer` is waiting for a deadline.
-    bool armed(const void *timer) const { return m_alarms.count(timer) != 0; }
+    void advance(qint64 ms)
+    {
+        const qint64 target = m_now + ms;
+        wakeDue(target, [this](qint64 deadline) { m_now = std::max(m_now, deadline); });
+        m_now = target;
+    }
 
 private:
     qint64 m_now = 1000;
-    std::map<const void *, Alarm> m_alarms;
     tk::Clock *m_previous;
 };

@@ -15,9 +15,11 @@ public:
     // Milliseconds on a monotonic scale.
     virtual qint64 now() const = 0;
     // Runs `wake` once now() has reached `deadline`; replaces what `owner` armed before.
-    virtual void arm(const void *owner, qint64 deadline, std::function<void()> wake) = 0;
+    void arm(const void *owner, qint64 deadline, std::function<void()> wake);
     // Forgets a pending wake-up of `owner`.
-    virtual void disarm(const void *owner) = 0;
+    void disarm(const void *owner);
+    // Whether `owner` waits for a deadline.
+    bool armed(const void *owner) const { return m_alarms.count(owner) != 0; }
 
     // The clock new timers use.
     static Clock &current();
@@ -25,12 +27,21 @@ public:
     static Clock *setCurrent(Clock *clock);
 
 protected:
+    // Wakes every owner due at or before `time`, earliest first; `reached`
+    // hears each deadline just before its owner wakes. An alarm is taken out
+    // before it wakes its owner, who may arm again.
+    void wakeDue(qint64 time, const std::function<void(qint64 deadline)> &reached = {});
+    // The earliest deadline armed, or -1 when none is.
+    qint64 nextDeadline() const;
+    // Told whenever an alarm is armed or forgotten.
+    virtual void alarmsChanged() {}
+
+private:
     struct Alarm {
         qint64 deadline;
         std::function<void()> wake;
     };
-    // Takes out the alarm due first at or before `time`; false when none is.
-    static bool takeDue(std::map<const void *, Alarm> &alarms, qint64 time, Alarm &due);
+    std::map<const void *, Alarm> m_alarms;
 };
 
 // The system's monotonic clock. One precise Qt timer waits for the earliest
@@ -38,14 +49,10 @@ protected:
 class SystemClock : public Clock {
 public:
     qint64 now() const override;
-    void arm(const void *owner, qint64 deadline, std::function<void()> wake) override;
-    void disarm(const void *owner) override;
 
 private:
-    void wakeDue();
-    void schedule();
+    void alarmsChanged() override;
 
-    std::map<const void *, Alarm> m_alarms;
     QPointer<QTimer> m_timer;
 };
 
