@@ -7,33 +7,19 @@ namespace tk {
 
 namespace {
 
-// The standard light scheme the windows were designed on: dark text on light
-// controls, whatever scheme the desktop has chosen.
-constexpr OleColor schemeWindow = rgb(255, 255, 255);
-constexpr OleColor schemeText = rgb(0, 0, 0);
-constexpr OleColor schemeCaptionText = rgb(255, 255, 255);
-constexpr OleColor schemeFace = rgb(239, 239, 239);
-constexpr OleColor schemeHighlight = rgb(48, 140, 198);
-constexpr OleColor schemeHighlightText = rgb(255, 255, 255);
-constexpr OleColor schemeGreyText = rgb(190, 190, 190);
-
-QColor plain(OleColor stored)
-{
-    return QColor(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
-                  static_cast<int>((stored >> 16) & 0xFF));
-}
-
-OleColor systemColour(int index)
+// The system colour `index` in the standard light scheme the windows were
+// designed on: dark text on light controls, whatever scheme the desktop has chosen.
+QColor systemColour(int index)
 {
     switch (index) {
-    case 5: return schemeWindow;          // window background
-    case 8: return schemeText;            // window text
-    case 9: return schemeCaptionText;     // active title-bar text
-    case 13: return schemeHighlight;
-    case 14: return schemeHighlightText;
-    case 17: return schemeGreyText;
-    case 18: return schemeText;           // button text
-    default: return schemeFace;           // button face and the rest
+    case 5: return Qt::white;               // window background
+    case 8: return Qt::black;               // window text
+    case 9: return Qt::white;               // active title-bar text
+    case 13: return QColor(48, 140, 198);   // highlight
+    case 14: return Qt::white;              // highlighted text
+    case 17: return QColor(190, 190, 190);  // grey text
+    case 18: return Qt::black;              // button text
+    default: return QColor(239, 239, 239);  // button face and the rest
     }
 }
 
@@ -75,30 +61,31 @@ public:
 QColor toQColor(OleColor stored)
 {
     if ((stored & 0xFF000000u) == 0x80000000u)
-        return plain(systemColour(static_cast<int>(stored & 0xFFu)));
-    return plain(stored);
+        return systemColour(static_cast<int>(stored & 0xFFu));
+    return QColor(static_cast<int>(stored & 0xFF), static_cast<int>((stored >> 8) & 0xFF),
+                  static_cast<int>((stored >> 16) & 0xFF));
 }
 
 QPalette standardPalette()
 {
-    const QColor face = plain(schemeFace);
-    const QColor text = plain(schemeText);
+    const QColor face = systemColour(15);
+    const QColor text = systemColour(8);
     const QColor dark = face.darker(150);
     const QColor mid = face.darker(130);
-    QPalette palette(text, face, face.lighter(150), dark, mid, text, plain(schemeWindow));
+    QPalette palette(text, face, face.lighter(150), dark, mid, text, systemColour(5));
     palette.setBrush(QPalette::Midlight, mid.lighter(110));
     palette.setBrush(QPalette::Button, face);
     palette.setBrush(QPalette::Shadow, dark.darker(135));
-    palette.setBrush(QPalette::HighlightedText, plain(schemeHighlightText));
-    const QColor greyText = plain(schemeGreyText);
+    palette.setBrush(QPalette::HighlightedText, systemColour(14));
+    const QColor greyText = systemColour(17);
     palette.setBrush(QPalette::Disabled, QPalette::Text, greyText);
     palette.setBrush(QPalette::Disabled, QPalette::WindowText, greyText);
     palette.setBrush(QPalette::Disabled, QPalette::ButtonText, greyText);
     palette.setBrush(QPalette::Disabled, QPalette::Base, face);
     palette.setBrush(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
     palette.setBrush(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
-    palette.setBrush(QPalette::Active, QPalette::Highlight, plain(schemeHighlight));
-    palette.setBrush(QPalette::Inactive, QPalette::Highlight, plain(schemeHighlight));
+    palette.setBrush(QPalette::Active, QPalette::Highlight, systemColour(13));
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, systemColour(13));
     palette.setBrush(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
     QColor placeholder = text;
     placeholder.setAlpha(128);

@@ -35,16 +35,12 @@ void PictureBox::PaintPicture(const Picture &picture, float x1, float y1, float 
 
 void PictureBox::prepare()
 {
+    // A screen of another pixel ratio asks for another size.
     const qreal ratio = devicePixelRatioF();
     const QSize target = (m_paintedRect.size() * ratio).toSize();
-    if (target.isEmpty()) {
-        m_cache = QPixmap();
-        return;
-    }
-    if (m_cache.isNull() || m_cacheRatio != ratio || m_cache.size() != target) {
+    if (m_cache.size() != target) {
         m_cache = QPixmap::fromImage(m_painted.scaled(target));
         m_cache.setDevicePixelRatio(ratio);
-        m_cacheRatio = ratio;
     }
 }
 

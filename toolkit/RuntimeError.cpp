@@ -41,15 +41,14 @@ ErrorSink &sink()
 } // namespace
 
 RuntimeError::RuntimeError(int number, const QString &description)
-    : std::runtime_error(description.toStdString())
+    : std::runtime_error((description.isEmpty() ? standardDescription(number) : description).toStdString())
     , m_number(number)
-    , m_description(description.isEmpty() ? standardDescription(number) : description)
 {
 }
 
 void raise(int number, const QString &description)
 {
-    throw RuntimeError(number, description.isEmpty() ? standardDescription(number) : description);
+    throw RuntimeError(number, description);
 }
 
 ErrorSink setErrorSink(ErrorSink newSink)

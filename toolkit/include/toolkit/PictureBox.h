@@ -35,7 +35,6 @@ private:
     Picture m_painted;   // null: nothing painted since the picture was assigned
     QRectF m_paintedRect;  // pixels
     QPixmap m_cache;
-    qreal m_cacheRatio = 0;
 };
 
 } // namespace tk

@@ -24,11 +24,10 @@ class RuntimeError : public std::runtime_error {
 public:
     RuntimeError(int number, const QString &description);
     int number() const { return m_number; }
-    QString description() const { return m_description; }
+    QString description() const { return QString::fromUtf8(what()); }
 
 private:
     int m_number;
-    QString m_description;
 };
 
 // Raises runtime error `number`; never returns.
