@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QPalette>
+#include <QPointer>
 
 namespace tk {
 
@@ -95,10 +96,10 @@ QPalette standardPalette()
 
 void keepStandardPalette()
 {
-    const QString keeperName = QStringLiteral("tk-palette-keeper");
-    if (!qApp->findChild<QObject *>(keeperName, Qt::FindDirectChildrenOnly)) {
-        auto *keeper = new PaletteKeeper(qApp);
-        keeper->setObjectName(keeperName);
+    // One keeper for each application object, gone with it.
+    static QPointer<PaletteKeeper> keeper;
+    if (!keeper) {
+        keeper = new PaletteKeeper(qApp);
         qApp->installEventFilter(keeper);
     }
     holdPalette();

@@ -38,9 +38,4 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
     Control<QPushButton>::keyPressEvent(event);
 }
 
-void CommandButton::SetFocus()
-{
-    giveFocus(this);
-}
-
 } // namespace tk

@@ -2,39 +2,30 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPointer>
+#include <utility>
 
 namespace tk {
 
 namespace {
+MessageBox::Presenter presenter;  // none: the real box
+} // namespace
 
-void showModalBox(const QString &prompt, const QString &title)
+void MessageBox::show(const QString &prompt, const QString &title)
 {
+    if (presenter) {
+        // A copy: a presenter may replace itself while it runs.
+        const Presenter present = presenter;
+        present(prompt, title);
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-MessageBox::Presenter &presenter()
-{
-    static MessageBox::Presenter p = showModalBox;
-    return p;
-}
-
-} // namespace
-
-void MessageBox::show(const QString &prompt, const QString &title)
-{
-    // Copy first: a presenter may replace itself while it runs.
-    const Presenter present = presenter();
-    present(prompt, title);
-}
-
 MessageBox::Presenter MessageBox::setPresenter(Presenter p)
 {
-    Presenter old = std::move(presenter());
-    presenter() = p ? std::move(p) : Presenter(showModalBox);
-    return old;
+    return std::exchange(presenter, std::move(p));
 }
 
 } // namespace tk

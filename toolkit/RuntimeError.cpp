@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <utility>
 
 namespace tk {
 
@@ -32,11 +33,7 @@ void defaultSink(int number, const QString &description)
     MessageBox::show(prompt, QCoreApplication::applicationName());
 }
 
-ErrorSink &sink()
-{
-    static ErrorSink s = defaultSink;
-    return s;
-}
+ErrorSink sink;  // none: the default
 
 } // namespace
 
@@ -53,14 +50,12 @@ void raise(int number, const QString &description)
 
 ErrorSink setErrorSink(ErrorSink newSink)
 {
-    ErrorSink old = std::move(sink());
-    sink() = newSink ? std::move(newSink) : ErrorSink(defaultSink);
-    return old;
+    return std::exchange(sink, std::move(newSink));
 }
 
 void reportError(int number, const QString &description)
 {
-    sink()(number, description);
+    (sink ? sink : ErrorSink(defaultSink))(number, description);
 }
 
 void runHandler(const std::function<void()> &handler)

@@ -88,11 +88,6 @@ void TextBox::paintEvent(QPaintEvent *event)
     bevel(r.adjusted(1, 1, -1, -1), QColor(105, 105, 105), QColor(227, 227, 227));
 }
 
-void TextBox::SetFocus()
-{
-    giveFocus(this);
-}
-
 void TextBox::finishComposition()
 {
     if (m_composing.isEmpty())

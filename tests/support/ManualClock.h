@@ -15,6 +15,8 @@ public:
         wakeDue(target, [this](qint64 deadline) { m_now = std::max(m_now, deadline); });
         m_now = target;
     }
+    // Whether `timer` waits for a deadline.
+    bool armed(const void *timer) const { return m_alarms.count(timer) != 0; }
 
 private:
     qint64 m_now = 1000;

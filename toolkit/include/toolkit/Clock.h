@@ -18,8 +18,6 @@ public:
     void arm(const void *owner, qint64 deadline, std::function<void()> wake);
     // Forgets a pending wake-up of `owner`.
     void disarm(const void *owner);
-    // Whether `owner` waits for a deadline.
-    bool armed(const void *owner) const { return m_alarms.count(owner) != 0; }
 
     // The clock new timers use.
     static Clock &current();
@@ -36,7 +34,6 @@ protected:
     // Told whenever an alarm is armed or forgotten.
     virtual void alarmsChanged() {}
 
-private:
     struct Alarm {
         qint64 deadline;
         std::function<void()> wake;

@@ -17,8 +17,6 @@ public:
     void setCaption(const QString &caption) { setText(caption); }
     void setGraphical(bool graphical);
     bool Graphical() const { return m_graphical; }
-    // Gives the button the focus; raises InvalidCall when it is hidden or disabled.
-    void SetFocus();
 
     // Click handler, run as an event handler.
     std::function<void()> onClick;

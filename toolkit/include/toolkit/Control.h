@@ -14,6 +14,10 @@ namespace tk {
 // `font` set in a designed face, size and weight.
 QFont designedFont(QFont font, const FontDesign &design);
 
+// Raises InvalidCall unless `w` can take the focus; finishes the word being
+// composed in the focused box; then gives `w` the focus.
+void giveFocus(QWidget *w);
+
 // Paints a widget's background in a stored colour.
 void applyBackColor(QWidget *w, OleColor stored);
 
@@ -38,6 +42,9 @@ public:
 
     OleColor BackColor() const { return m_backColor; }
     void setBackColor(OleColor stored) { m_backColor = stored; applyBackColor(this, stored); }
+
+    // Gives the control the focus; raises InvalidCall when it cannot take it.
+    void SetFocus() { giveFocus(this); }
 
     int TabIndex() const { return TabOrder::indexOf(this); }
     // Moves the control to `index` in the tab order (the last place when past the end); raises InvalidCall when negative.

@@ -21,8 +21,6 @@ public:
     static constexpr int borderWidth = 2;
 
     QString Text() const { return text(); }
-    // Gives the box the focus; raises InvalidCall when it is hidden or disabled.
-    void SetFocus();
 
     // Commits the word being composed in the box, if any, as if the input
     // method had committed it: its letters pass through KeyPress.
@@ -48,10 +46,6 @@ private:
     QString m_composing;      // the word being composed here, as the input method shows it
     QString m_justCommitted;  // a composition the input method has just committed here
 };
-
-// Raises InvalidCall unless `w` can take the focus; finishes the word being
-// composed in the focused box; then gives `w` the focus.
-void giveFocus(QWidget *w);
 
 // Finishes the word being composed in the focused box, if any (see
 // TextBox::finishComposition). Called before the boxes are read.
