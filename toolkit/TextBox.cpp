@@ -12,17 +12,15 @@ namespace tk {
 
 namespace {
 
+constexpr int enterKeyAscii = 13;
+
+// The character a key types, Enter as 13; 0 for a key that types none or several.
 int keyAsciiOf(const QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        return 13;
-    const QString text = event->text();
-    if (text.size() == 1)
-        return text.at(0).unicode();
-    return 0;
+        return enterKeyAscii;
+    return event->text().size() == 1 ? event->text().at(0).unicode() : 0;
 }
-
-constexpr int enterKeyAscii = 13;
 
 // A word finished in a box as the focus left it, which the input method may
 // send once more: ibus, told to reset, commits its copy of the word again, a

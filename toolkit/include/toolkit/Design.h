@@ -43,14 +43,7 @@ struct ControlDesign {
 // A designed control of `kind` named `name` at the given place and size.
 inline ControlDesign placed(ControlKind kind, const char *name, float left, float top, float width, float height)
 {
-    ControlDesign d;
-    d.kind = kind;
-    d.name = QString::fromLatin1(name);
-    d.left = left;
-    d.top = top;
-    d.width = width;
-    d.height = height;
-    return d;
+    return {.kind = kind, .name = QString::fromLatin1(name), .left = left, .top = top, .width = width, .height = height};
 }
 
 struct MenuItemDesign {
