@@ -219,8 +219,7 @@ int main(int argc, char *argv[])
     form = new game::frmmain(draws());
     form->Show();
     settle();
-    // A picture shown before comes from the shown-picture cache at its board
-    // size, as in a player's later games: a few games warm the cache up.
+    // A few games first, as a player's later games come after others.
     for (int i = 0; i < 5; ++i) {
         form->newgame_Click();
         form->repaint();
