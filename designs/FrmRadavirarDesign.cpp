@@ -14,7 +14,7 @@ constexpr tk::OleColor lightPink = tk::rgb(255, 192, 255);
 ControlDesign label(const char *name, float left, float top, float width, float height,
                     tk::FontDesign font, int tab)
 {
-    ControlDesign d = tk::placed(ControlKind::Label, name, left, top, width, height);
+    ControlDesign d = tk::ControlDesign(ControlKind::Label, name, left, top, width, height);
     d.caption = QStringLiteral("Label1");
     d.font = std::move(font);
     d.tabIndex = tab;
@@ -23,7 +23,7 @@ ControlDesign label(const char *name, float left, float top, float width, float 
 
 ControlDesign button(const char *name, float left, const QString &caption, tk::OleColor back, int tab)
 {
-    ControlDesign d = tk::placed(ControlKind::CommandButton, name, left, 1430, 1095, 300);
+    ControlDesign d = tk::ControlDesign(ControlKind::CommandButton, name, left, 1430, 1095, 300);
     d.caption = caption;
     d.graphical = true;
     d.backColor = back;
@@ -34,7 +34,7 @@ ControlDesign button(const char *name, float left, const QString &caption, tk::O
 
 ControlDesign timer(const char *name)
 {
-    ControlDesign d = tk::placed(ControlKind::Timer, name, 0, 0, 0, 0);
+    ControlDesign d = tk::ControlDesign(ControlKind::Timer, name, 0, 0, 0, 0);
     d.interval = 50;
     d.enabled = true;
     return d;
@@ -43,7 +43,7 @@ ControlDesign timer(const char *name)
 // A line in the window's colour, 10 pixels wide; left/top/width/height hold X1, Y1, X2, Y2.
 ControlDesign edgeLine(const char *name, float x1, float y1, float x2, float y2)
 {
-    ControlDesign d = tk::placed(ControlKind::Line, name, x1, y1, x2, y2);
+    ControlDesign d = tk::ControlDesign(ControlKind::Line, name, x1, y1, x2, y2);
     d.borderColor = lightOrange;
     d.borderWidth = 10;
     return d;

@@ -18,7 +18,7 @@ constexpr tk::OleColor white = 0x00FFFFFF;
 
 ControlDesign frame(const char *name, float left, float width, tk::OleColor back, int tab)
 {
-    ControlDesign d = tk::placed(ControlKind::Frame, name, left, 0, width, 495);
+    ControlDesign d = tk::ControlDesign(ControlKind::Frame, name, left, 0, width, 495);
     d.backColor = back;
     d.tabIndex = tab;
     return d;
@@ -27,7 +27,7 @@ ControlDesign frame(const char *name, float left, float width, tk::OleColor back
 ControlDesign clockLabel(const char *name, const char *frameName, float left, float width,
                          const QString &caption, int tab)
 {
-    ControlDesign d = tk::placed(ControlKind::Label, name, left, 120, width, 255);
+    ControlDesign d = tk::ControlDesign(ControlKind::Label, name, left, 120, width, 255);
     d.container = QString::fromLatin1(frameName);
     d.caption = caption;
     d.backColor = white;
@@ -62,21 +62,21 @@ void addFrames(std::vector<ControlDesign> &c)
 
 void addSingles(std::vector<ControlDesign> &c)
 {
-    ControlDesign submit = tk::placed(ControlKind::CommandButton, "cmdsubmit", 840, 4320, 1455, 375);
+    ControlDesign submit = tk::ControlDesign(ControlKind::CommandButton, "cmdsubmit", 840, 4320, 1455, 375);
     submit.caption = QStringLiteral("Submit");
     submit.font = arialBold;
     submit.tabIndex = 4;
     c.push_back(submit);
 
-    ControlDesign giveup = tk::placed(ControlKind::CommandButton, "cmdgiveup", 2520, 4320, 1455, 375);
+    ControlDesign giveup = tk::ControlDesign(ControlKind::CommandButton, "cmdgiveup", 2520, 4320, 1455, 375);
     giveup.caption = QStringLiteral("Give Up");
     giveup.font = arialBold;
     giveup.tabIndex = 5;
     c.push_back(giveup);
 
-    c.push_back(tk::placed(ControlKind::Shape, "Shape1", 4920, 3840, 2175, 2295));
+    c.push_back(tk::ControlDesign(ControlKind::Shape, "Shape1", 4920, 3840, 2175, 2295));
 
-    ControlDesign timer1 = tk::placed(ControlKind::Timer, "Timer1", 0, 0, 0, 0);
+    ControlDesign timer1 = tk::ControlDesign(ControlKind::Timer, "Timer1", 0, 0, 0, 0);
     timer1.interval = 1000;
     timer1.enabled = true;
     c.push_back(timer1);
@@ -88,13 +88,13 @@ void addSingles(std::vector<ControlDesign> &c)
 
 void addTemplates(std::vector<ControlDesign> &c)
 {
-    ControlDesign pic = tk::placed(ControlKind::PictureBox, "pic", 120, 840, 2565, 2445);
+    ControlDesign pic = tk::ControlDesign(ControlKind::PictureBox, "pic", 120, 840, 2565, 2445);
     pic.arrayTemplate = true;
     pic.visible = false;
     pic.tabIndex = 1;
     c.push_back(pic);
 
-    ControlDesign name = tk::placed(ControlKind::Label, "lblPictureName", 120, 480, 2535, 375);
+    ControlDesign name = tk::ControlDesign(ControlKind::Label, "lblPictureName", 120, 480, 2535, 375);
     name.arrayTemplate = true;
     name.caption = QStringLiteral("lbl");
     name.alignment = Qt::AlignHCenter;
@@ -103,14 +103,14 @@ void addTemplates(std::vector<ControlDesign> &c)
     name.tabIndex = 2;
     c.push_back(name);
 
-    ControlDesign answer = tk::placed(ControlKind::TextBox, "txtanswer", 1200, 3600, 2055, 375);
+    ControlDesign answer = tk::ControlDesign(ControlKind::TextBox, "txtanswer", 1200, 3600, 2055, 375);
     answer.arrayTemplate = true;
     answer.font = arialBold;
     answer.visible = false;
     answer.tabIndex = 0;
     c.push_back(answer);
 
-    ControlDesign number = tk::placed(ControlKind::Label, "lblforindex", 0, 3600, 495, 375);
+    ControlDesign number = tk::ControlDesign(ControlKind::Label, "lblforindex", 0, 3600, 495, 375);
     number.arrayTemplate = true;
     number.font = tk::FontDesign{QStringLiteral("Arial"), 12, true};
     number.visible = false;

@@ -21,6 +21,13 @@ struct FontDesign {
 };
 
 struct ControlDesign {
+    ControlDesign() = default;
+    // A designed control of `kind` named `name` at the given place and size.
+    ControlDesign(ControlKind kind, const char *name, float left, float top, float width, float height)
+        : kind(kind), name(QString::fromLatin1(name)), left(left), top(top), width(width), height(height)
+    {
+    }
+
     ControlKind kind = ControlKind::Label;
     QString name;
     QString container;          // a frame's name; empty for the window's client area
@@ -39,12 +46,6 @@ struct ControlDesign {
     int interval = 0;           // milliseconds, for timers
     QString accessibleName;     // what a screen reader calls a control without a caption
 };
-
-// A designed control of `kind` named `name` at the given place and size.
-inline ControlDesign placed(ControlKind kind, const char *name, float left, float top, float width, float height)
-{
-    return {.kind = kind, .name = QString::fromLatin1(name), .left = left, .top = top, .width = width, .height = height};
-}
 
 struct MenuItemDesign {
     QString name;
