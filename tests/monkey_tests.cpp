@@ -553,7 +553,6 @@ void Monkey::checkGame()
 
     check(g.isLoaded() && tk::Form::loadedCount() == 1, bad(QStringLiteral("the window is not loaded")));
     check(g.game().gamerunning(), bad(QStringLiteral("no game running")));
-    check(g.updatesEnabled(), bad(QStringLiteral("the window no longer paints")));
     const int controls = boardControls(g);
     check(controls == 60, bad(QStringLiteral("%1 board controls").arg(controls)));
     if (controls != 60)
