@@ -98,6 +98,7 @@ void BoardTests::everyControlStandsWhereTheLayoutPutsIt()
     QVERIFY(!f.cmdsubmit->Enabled() && !f.cmdgiveup->Enabled() && !f.cmdgiveup->isHidden());
     QCOMPARE(f.cmdsubmit->geometry(), at(7950, 6700, 1455, 375));
     QCOMPARE(f.cmdgiveup->geometry(), at(9550, 6700, 1455, 375));
+    QCOMPARE(f.cmdsubmit->Caption() + f.cmdgiveup->Caption(), QStringLiteral("SubmitGive Up"));
     QCOMPARE(f.Shape1->geometry(), at(7700, 550, 3600, 6000));
 }
 

@@ -33,6 +33,7 @@ private slots:
     void tabIndexMovesAControlAndRenumbersTheOthers();
     void timerTicksOnAFixedScheduleWithoutDrift();
     void timerStartsAfreshWhenEnabledAgain();
+    void aTickDueWhileItsOwnHandlerRunsIsDropped();
     void systemClockWakesEveryTimerOnItsOwnScheduleAndForgetsStoppedOnes();
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
@@ -240,6 +241,25 @@ void ToolkitTests::timerStartsAfreshWhenEnabledAgain()
     QCOMPARE(ticks, 0);
     clock.advance(100);
     QCOMPARE(ticks, 1);
+}
+
+void ToolkitTests::aTickDueWhileItsOwnHandlerRunsIsDropped()
+{
+    // A handler that waits while time passes (in a message box's own loop):
+    // the ticks due meanwhile do not run it again inside itself.
+    ManualClock clock;
+    tk::Timer timer;
+    int depth = 0, deepest = 0;
+    timer.onTimer = [&] {
+        deepest = std::max(deepest, ++depth);
+        if (depth == 1)
+            clock.advance(3000);
+        --depth;
+    };
+    timer.setInterval(1000);
+    timer.setEnabled(true);
+    clock.advance(1000);
+    QCOMPARE(deepest, 1);
 }
 
 void ToolkitTests::systemClockWakesEveryTimerOnItsOwnScheduleAndForgetsStoppedOnes()
