@@ -3,6 +3,8 @@
 #include "catalog/ImageList.h"
 #include "rules/Text.h"
 
+#include <functional>
+
 namespace game {
 
 frmmain::frmmain(rules::RandomSource &random, QWidget *parent)
@@ -45,8 +47,8 @@ void frmmain::bindArrays()
     m_lblPictureName = makeArray<tk::Label>(QStringLiteral("lblPictureName"));
     m_txtanswer = makeArray<tk::TextBox>(QStringLiteral("txtanswer"));
     m_lblforindex = makeArray<tk::Label>(QStringLiteral("lblforindex"));
-    m_txtanswer->KeyPress = [this](int Index, int &KeyAscii) { txtanswer_KeyPress(Index, KeyAscii); };
-    m_txtanswer->Change = [this](int Index) { txtanswer_Change(Index); };
+    m_txtanswer->KeyPress = std::bind_front(&frmmain::txtanswer_KeyPress, this);
+    m_txtanswer->Change = std::bind_front(&frmmain::txtanswer_Change, this);
 }
 
 void frmmain::Form_Load()
