@@ -7,6 +7,7 @@
 #include "toolkit/ControlArray.h"
 #include "toolkit/Int16.h"
 #include "toolkit/Label.h"
+#include "toolkit/MessageBox.h"
 #include "toolkit/PictureBox.h"
 #include "toolkit/TextBox.h"
 #include "toolkit/Timer.h"
@@ -16,9 +17,11 @@
 #include <QFontDatabase>
 #include <QImageWriter>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <QTimer>
 
 class ToolkitTests : public QObject {
     Q_OBJECT
@@ -38,6 +41,8 @@ private slots:
     void focusOnADisabledOrHiddenBoxRaises();
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
+    void aDisabledBoxStillShowsItsTextDark();
+    void theMessageBoxShowsMarkupAsIt();
     void paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts();
     void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
     void readyMadePixelsAreShownAtTheirSizeOnlyAndExactly();
@@ -341,6 +346,37 @@ void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
     QVERIFY(qGray(fusion.pixel(1, 12)) < qGray(fusion.pixel(0, 12)));
     QVERIFY(qGray(fusion.pixel(0, 12)) < face && qGray(fusion.pixel(100, 0)) < face);
     QVERIFY(qGray(fusion.pixel(199, 12)) >= face && qGray(fusion.pixel(100, 24)) >= face);
+}
+
+void ToolkitTests::aDisabledBoxStillShowsItsTextDark()
+{
+    // As every answer box is after scoring: the answers stay readable.
+    tk::TextBox box;
+    box.resize(80, 25);
+    box.setText(QStringLiteral("MMMM"));
+    box.setEnabled(false);
+    const QImage shown = box.grab().toImage();
+    int darkest = 255;
+    for (int y = 4; y < 21; ++y)
+        for (int x = 4; x < 76; ++x)
+            darkest = std::min(darkest, qGray(shown.pixel(x, y)));
+    QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
+}
+
+void ToolkitTests::theMessageBoxShowsMarkupAsIt()
+{
+    QString text;
+    Qt::TextFormat format = Qt::RichText;
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            text = box->text();
+            format = box->textFormat();
+            box->accept();
+        }
+    });
+    tk::MessageBox::show(QStringLiteral("<b>5</b> & more"), QStringLiteral("title"));
+    QCOMPARE(text, QStringLiteral("<b>5</b> & more"));
+    QCOMPARE(format, Qt::PlainText);
 }
 
 void ToolkitTests::paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts()
