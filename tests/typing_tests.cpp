@@ -53,6 +53,7 @@ void TypingTests::inputMethodTextFollowsTheKeyRuleAndStaysInItsBox_data()
     QTest::newRow("Enter in the last box") << 15 << "p:eye k:Return c:eye" << "15=EYE" << "Submit";
     QTest::newRow("commit as Tab moves on, then its copy") << 1 << "p:watc m:watch k:Tab c:watch" << "1=WATCH" << "Answer 2";
     QTest::newRow("a new word after a finished one") << 1 << "p:car k:Return p:c p:ca c:car" << "1=CAR 2=CAR" << "Answer 2";
+    QTest::newRow("a committed word, Enter, the same word anew") << 1 << "p:car c:car k:Return c:car" << "1=CAR 2=CAR" << "Answer 2";
     QTest::newRow("a key after a finished one") << 1 << "p:car k:Return k:X c:car" << "1=CAR 2=XCAR" << "Answer 2";
     QTest::newRow("finished before scoring") << 1 << "c:wa p:tc f" << "1=WATC" << "Answer 1";
     QTest::newRow("finished before scoring, then its copy") << 1 << "c:wa p:tc f c:tc" << "1=WATC" << "Answer 1";
