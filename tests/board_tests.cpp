@@ -88,6 +88,7 @@ void BoardTests::everyControlStandsWhereTheLayoutPutsIt()
         QCOMPARE(f.lblPictureName(s).BackColor(), tk::OleColor(12640511));
         QCOMPARE(f.lblforindex(s).BackColor(), tk::OleColor(16777215));
         QCOMPARE(f.lblforindex(s).Caption(), QString::number(s) + QStringLiteral(")"));
+        QCOMPARE(f.pic(s).accessibleName(), QStringLiteral("Picture %1").arg(s));  // never the covered word
         for (const QWidget *w : {static_cast<QWidget *>(&f.pic(s)), static_cast<QWidget *>(&f.lblPictureName(s)),
                                  static_cast<QWidget *>(&f.txtanswer(s)), static_cast<QWidget *>(&f.lblforindex(s))})
             QVERIFY(!w->isHidden());
