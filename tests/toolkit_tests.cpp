@@ -27,7 +27,7 @@ class ToolkitTests : public QObject {
     Q_OBJECT
 private slots:
     void twipsSetValueReadsBackAsWholePixels();
-    void negativeSizeRaisesInvalidCall();
+    void sizesAndIntervalsOutOfRangeRaiseInvalidCall();
     void int16OverflowRaisesAndNearestRoundsHalfToEven();
     void runtimeErrorEndsTheHandlerKeepsItsWorkAndIsReportedOnce();
     void createdElementCopiesTheTemplateAndStartsHidden();
@@ -65,16 +65,26 @@ void ToolkitTests::twipsSetValueReadsBackAsWholePixels()
     QCOMPARE(label.Height(), 1380.0f);
 }
 
-void ToolkitTests::negativeSizeRaisesInvalidCall()
+void ToolkitTests::sizesAndIntervalsOutOfRangeRaiseInvalidCall()
 {
+    // Sizes from 0 up, timer intervals from 0 to 65535 milliseconds.
     QWidget parent;
     tk::Label label(&parent);
-    try {
-        label.setWidth(-15);
-        QFAIL("no error raised");
-    } catch (const tk::RuntimeError &e) {
-        QCOMPARE(e.number(), int(tk::InvalidCall));
-    }
+    tk::Timer timer;
+    const auto raised = [](const std::function<void()> &set) {
+        try {
+            set();
+        } catch (const tk::RuntimeError &e) {
+            return e.number();
+        }
+        return 0;
+    };
+    QCOMPARE(raised([&] { label.setWidth(-15); }), int(tk::InvalidCall));
+    QCOMPARE(raised([&] { label.setHeight(0); }), 0);
+    QCOMPARE(raised([&] { timer.setInterval(-1); }), int(tk::InvalidCall));
+    QCOMPARE(raised([&] { timer.setInterval(65536); }), int(tk::InvalidCall));
+    QCOMPARE(raised([&] { timer.setInterval(0); }), 0);
+    QCOMPARE(raised([&] { timer.setInterval(65535); }), 0);
 }
 
 void ToolkitTests::int16OverflowRaisesAndNearestRoundsHalfToEven()
