@@ -494,6 +494,7 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     tk::Picture small = tk::Picture::deferred([] { return QImage(); }, marked.size());
     small.setReadyMade(marked);
     QCOMPARE(small.image(), marked);
+    QVERIFY(tk::Picture().scaled(QSize(10, 5)).isNull() && tk::Picture().image().isNull());  // no picture
 }
 
 void ToolkitTests::designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt()
