@@ -136,10 +136,11 @@ void ToolkitTests::createdElementCopiesTheTemplateAndStartsHidden()
     d.alignment = Qt::AlignHCenter;
     d.font = tk::FontDesign{QStringLiteral("Verdana"), 8.25, true};
     d.visible = false;
+    d.enabled = false;
     tk::ControlArray<tk::Label> names(d, &container);
     names.load(7);
     tk::Label &created = names(7);
-    QVERIFY(created.isHidden());
+    QVERIFY(created.isHidden() && !created.isEnabled());
     QCOMPARE(created.Caption(), QStringLiteral("lbl"));
     QCOMPARE(created.Left(), 120.0f);
     QCOMPARE(created.Width(), 2535.0f);
