@@ -32,10 +32,10 @@ void frmmain::bindControls()
     lblTimeminuteResult = &control<tk::Label>(QStringLiteral("lblTimeminuteResult"));
     lblTimesecondResult = &control<tk::Label>(QStringLiteral("lblTimesecondResult"));
 
-    Timer1->onTimer = [this] { Timer1_Timer(); };
-    Timer2->onTimer = [this] { Timer2_Timer(); };
-    cmdsubmit->onClick = [this] { cmdsubmit_Click(); };
-    cmdgiveup->onClick = [this] { cmdgiveup_Click(); };
+    Timer1->onTimer = std::bind_front(&frmmain::Timer1_Timer, this);
+    Timer2->onTimer = std::bind_front(&frmmain::Timer2_Timer, this);
+    cmdsubmit->onClick = std::bind_front(&frmmain::cmdsubmit_Click, this);
+    cmdgiveup->onClick = std::bind_front(&frmmain::cmdgiveup_Click, this);
     onMenuClick(QStringLiteral("newgame"), [this] { newgame_Click(); });
     onMenuClick(QStringLiteral("exit1"), [this] { exit1_Click(); });
     bindArrays();
