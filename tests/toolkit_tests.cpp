@@ -5,6 +5,7 @@
 #include "catalog/ImageList.h"
 #include "ManualClock.h"
 #include "toolkit/ControlArray.h"
+#include "toolkit/Form.h"
 #include "toolkit/Int16.h"
 #include "toolkit/Label.h"
 #include "toolkit/MessageBox.h"
@@ -42,6 +43,7 @@ private slots:
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
     void aDisabledBoxStillShowsItsTextDark();
+    void unloadingAWindowNeverLoadedChangesNothing();
     void theMessageBoxShowsMarkupAsIt();
     void paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts();
     void picturesAreReadAsTheirFirstBytesSayLoadingNoOtherPlugin();
@@ -372,6 +374,17 @@ void ToolkitTests::aDisabledBoxStillShowsItsTextDark()
         for (int x = 4; x < 76; ++x)
             darkest = std::min(darkest, qGray(shown.pixel(x, y)));
     QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
+}
+
+void ToolkitTests::unloadingAWindowNeverLoadedChangesNothing()
+{
+    const QPointer<tk::Form> form = new tk::Form(tk::FormDesign{});
+    const int loaded = tk::Form::loadedCount();
+    form->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form && !form->isLoaded());
+    QCOMPARE(tk::Form::loadedCount(), loaded);
+    delete form.data();
 }
 
 void ToolkitTests::theMessageBoxShowsMarkupAsIt()
