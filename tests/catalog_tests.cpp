@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -14,11 +15,57 @@
 namespace cf = game::Commonfunction;
 using catalog::ImageList;
 
+namespace {
+
+// How a stored file is laid out, read from its headers: the JPEG coding
+// process, the BMP bit count and alpha mask, the GIF frames, the icon's images.
+QString storedLayout(const QByteArray &data)
+{
+    const auto u8 = [&](qsizetype at) { return at >= 0 && at < data.size() ? quint8(data[at]) : quint8(0); };
+    const auto le16 = [&](qsizetype at) { return u8(at) | u8(at + 1) << 8; };
+    const auto le32 = [&](qsizetype at) { return quint32(le16(at)) | quint32(le16(at + 2)) << 16; };
+    if (data.startsWith("\xFF\xD8")) {
+        // The segments up to the first frame header, whose marker names the process.
+        for (qsizetype at = 2; u8(at) == 0xFF; at += 2 + (u8(at + 2) << 8 | u8(at + 3)))
+            if (u8(at + 1) == 0xC0 || u8(at + 1) == 0xC2)
+                return u8(at + 1) == 0xC0 ? QStringLiteral("jpeg baseline") : QStringLiteral("jpeg progressive");
+        return QStringLiteral("jpeg without a frame header");
+    }
+    if (data.startsWith("BM") && le32(2) != quint32(data.size()))
+        return QStringLiteral("bmp cut short");
+    if (data.startsWith("BM"))  // a V3..V5 info header carries an alpha mask
+        return QStringLiteral("bmp %1-bit%2").arg(le16(28)).arg(le32(14) >= 56 && le32(66) ? " with alpha" : "");
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    if (data.startsWith("GIF"))
+        return QStringLiteral("gif %1 frame(s)").arg(QImageReader(&buffer).imageCount());
+    QStringList images;  // the icon directory: width, height (0 is 256) and bit count of each image
+    for (qsizetype entry = 6; entry < 6 + 16 * le16(4); entry += 16)
+        images << QStringLiteral("%1x%2 %3-bit").arg(u8(entry) ? u8(entry) : 256).arg(u8(entry + 1) ? u8(entry + 1) : 256).arg(le16(entry + 6));
+    return QStringLiteral("ico ") + images.join(QStringLiteral(", "));
+}
+
+QByteArray reencoded(int index, const char *format, bool progressive)
+{
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    QImageWriter writer(&out, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(catalog::decodePicture(ImageList::instance().encoded(index)).image());
+    return out.data();
+}
+
+} // namespace
+
 class CatalogTests : public QObject {
     Q_OBJECT
 private slots:
     void keysAreTheGameWordsInCatalogOrder();
     void everyPictureDecodesAtItsTabledSizeInItsFormat();
+    void everyStoredPictureKeepsTheLayoutItIsCataloguedWith();
+    void aPictureSavedOtherwiseIsTold_data();
+    void aPictureSavedOtherwiseIsTold();
     void everyPictureShownOnTheBoardAndRevealedIsItsWholePictureShrunk();
     void indicesOutsideTheCatalogRaise();
     void fittingFollowsTheWorkedExamples();
@@ -58,6 +105,43 @@ void CatalogTests::everyPictureDecodesAtItsTabledSizeInItsFormat()
         QVERIFY2(catalog::decodePicture(list.encoded(i)).size() == row.size, qPrintable(QString::number(i)));
         QVERIFY2(list.Picture(i).size() == row.size, qPrintable(QString::number(i)));
     }
+}
+
+// Each picture keeps the layout it is catalogued with, whoever last edited the file.
+void CatalogTests::everyStoredPictureKeepsTheLayoutItIsCataloguedWith()
+{
+    const QHash<QString, QString> layouts{
+        {"jpeg", "jpeg baseline"},
+        {"jpeg-progressive", "jpeg progressive"},
+        {"gif", "gif 1 frame(s)"},
+        {"bmp24", "bmp 24-bit"},
+        {"bmp32", "bmp 32-bit with alpha"},
+        {"ico1", "ico 32x32 32-bit"},
+        {"ico6", "ico 48x48 32-bit, 32x32 32-bit, 16x16 32-bit, 48x48 8-bit, 32x32 8-bit, 16x16 8-bit"},
+    };
+    for (const CatalogRow &row : catalogTable()) {
+        QVERIFY2(layouts.contains(row.format), qPrintable(row.format));
+        QCOMPARE(storedLayout(ImageList::instance().encoded(row.index)), layouts.value(row.format));
+    }
+}
+
+// The edits a careless re-export makes show in the headers.
+void CatalogTests::aPictureSavedOtherwiseIsTold_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("layout");
+    const QByteArray frame("\x2C\0\0\0\0\1\0\1\0\0\2\2\x44\1\0", 15);
+    const QByteArray gif("GIF89a\1\0\1\0\x80\0\0\0\0\0\xFF\xFF\xFF", 19);
+    QTest::newRow("JPEG re-saved progressive") << reencoded(9, "jpeg", true) << "jpeg progressive";
+    QTest::newRow("32-bit BMP re-saved") << reencoded(22, "bmp", false) << "bmp 24-bit";
+    QTest::newRow("BMP cut short") << ImageList::instance().encoded(20).chopped(100) << "bmp cut short";
+    QTest::newRow("GIF with a second frame") << gif + frame + frame + ";" << "gif 2 frame(s)";
+}
+
+void CatalogTests::aPictureSavedOtherwiseIsTold()
+{
+    QFETCH(QByteArray, data);
+    QTEST(storedLayout(data), "layout");
 }
 
 // A picture is shown, on the board and revealed, exactly as the whole
