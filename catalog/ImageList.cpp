@@ -33,7 +33,8 @@ const Entry &entry(int index)
 }
 
 // Pixels of entry `index` the build made (`kind` "whole": the placeholder
-// decoded; "shown": a picture at the board's size); null when it made none.
+// decoded; "shown": a picture at the board's size; "revealed": at its
+// uncovered size); null when it made none.
 QImage madeAhead(const char *kind, int index)
 {
     const QResource file(QStringLiteral(":/catalog/%1/%2").arg(QLatin1String(kind)).arg(index, 3, 10, QLatin1Char('0')));
@@ -90,7 +91,7 @@ tk::Picture ImageList::Picture(int index) const
     tk::Picture picture = whole.isNull()
         ? tk::Picture::deferred(decode, QSize(entry(index).width, entry(index).height))
         : tk::Picture(whole);
-    picture.setReadyMade(madeAhead("shown", index));
+    picture.setReadyMade({madeAhead("shown", index), madeAhead("revealed", index)});
     return picture;
 }
 

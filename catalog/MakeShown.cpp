@@ -1,11 +1,13 @@
-// Run by the build: makes every catalog picture's pixels at the size the
-// board shows it, so that the first board needs neither decoding nor scaling.
+// Run by the build: makes every catalog picture's pixels at the sizes the
+// board shows it, so that neither a board nor its uncovering needs decoding or scaling.
 //   tq-catalog-shown OUTDIR PICTURE...   (pictures named NNN.ext, NNN the entry)
-// Writes OUTDIR/NNN for every entry 1..101: the pixels as rawImageBytes keeps
-// them, made by the same Picture::scaled the program runs (or decoded whole,
-// for a picture the board shows at its own size); and OUTDIR/whole/001, the
-// placeholder decoded whole, which the intro and every covered slot show. A picture shown at any other
-// size is scaled when shown, as before; so a board whose sizes change stays right.
+// Writes, for every entry 1..101, the pixels as rawImageBytes keeps them, made
+// by the same Picture::scaled the program runs (or decoded whole, for a picture
+// shown at its own size): OUTDIR/NNN at the board's size and OUTDIR/revealed/NNN
+// at the size an uncovered picture shrinks to (empty when it does not shrink);
+// and OUTDIR/whole/001, the placeholder decoded whole, which the intro and
+// every covered slot show. A picture shown at any other size is scaled when
+// shown, as before; so a board whose sizes change stays right.
 #include "catalog/ImageList.h"
 #include "catalog/ImageFile.h"
 #include "catalog/Fitting.h"
@@ -21,13 +23,19 @@
 
 namespace {
 
-// The size in pixels the board shows a picture of `size` pixels at: the
-// picture box takes the picture's size, and fitpicture's rule fits it.
-QSize boardSize(QSize size)
+// The size in pixels a box of `size` pixels takes when fitpicture's rule fits
+// it into `square`: the board's box first takes its picture's size, and an
+// uncovered picture is fitted again from the board's box.
+QSize fittedSize(QSize size, std::int32_t square)
 {
     const catalog::Fitting fit = catalog::fitWithin(tk::clng(tk::toTwips(size.width())), tk::clng(tk::toTwips(size.height())),
-                                          catalog::boardPicture, catalog::boardPicture);
+                                          square, square);
     return fit.needed ? QSize(tk::toPixels(fit.width), tk::toPixels(fit.height)) : size;
+}
+
+QByteArray madeAt(const tk::Picture &picture, QSize size)
+{
+    return catalog::rawImageBytes(size != picture.size() ? picture.scaled(size) : picture.image());
 }
 
 bool write(const QString &path, const QByteArray &bytes)
@@ -47,9 +55,9 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir out(args.at(1));
-    if (!out.mkpath(QStringLiteral("whole")))
+    if (!out.mkpath(QStringLiteral("whole")) || !out.mkpath(QStringLiteral("revealed")))
         return 1;
-    QList<QByteArray> made(catalog::ImageList::count + 1);
+    QList<QByteArray> made(catalog::ImageList::count + 1), revealed(catalog::ImageList::count + 1);
     for (const QString &path : args.mid(2)) {
         bool ok = false;
         const int index = QFileInfo(path).baseName().toInt(&ok);
@@ -60,8 +68,11 @@ int main(int argc, char *argv[])
         }
         try {
             const tk::Picture picture = catalog::decodePicture(file.readAll());
-            const QSize shown = boardSize(picture.size());
-            made[index] = catalog::rawImageBytes(shown != picture.size() ? picture.scaled(shown) : picture.image());
+            const QSize shown = fittedSize(picture.size(), catalog::boardPicture);
+            const QSize uncovered = fittedSize(shown, catalog::revealedPicture);
+            made[index] = madeAt(picture, shown);
+            if (uncovered != shown)
+                revealed[index] = madeAt(picture, uncovered);
             if (index == 1 && !write(out.filePath(QStringLiteral("whole/001")), catalog::rawImageBytes(picture.image())))
                 return 1;
         } catch (const tk::RuntimeError &) {
@@ -70,7 +81,8 @@ int main(int argc, char *argv[])
         }
     }
     for (int index = 1; index <= catalog::ImageList::count; ++index) {
-        if (!write(out.filePath(QStringLiteral("%1").arg(index, 3, 10, QLatin1Char('0'))), made[index]))
+        const QString name = QStringLiteral("%1").arg(index, 3, 10, QLatin1Char('0'));
+        if (!write(out.filePath(name), made[index]) || !write(out.filePath(QStringLiteral("revealed/") + name), revealed[index]))
             return 1;
     }
     return 0;

@@ -499,14 +499,17 @@ void ToolkitTests::readyMadePixelsAreShownAtTheirSizeOnlyAndExactly()
     tk::Picture picture(big);
     QImage marked = picture.scaled(QSize(10, 5));
     marked.setPixel(0, 0, qRgb(255, 0, 0));  // what scaling never makes: the ready pixels are used
-    picture.setReadyMade(marked);
+    QImage other = picture.scaled(QSize(8, 4));
+    other.setPixel(0, 0, qRgb(0, 255, 0));
+    picture.setReadyMade({marked, other});
     QCOMPARE(picture.scaled(QSize(10, 5)), marked);
+    QCOMPARE(picture.scaled(QSize(8, 4)), other);
     QCOMPARE(picture.scaled(QSize(20, 10)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
-    picture.setReadyMade(catalog::rawImage("not raw"));
+    picture.setReadyMade({catalog::rawImage("not raw")});
     QCOMPARE(picture.scaled(QSize(10, 5)).pixel(0, 0), QColor(Qt::darkCyan).rgb());
     // Ready at its own size, a picture from a file is never decoded.
     tk::Picture small = tk::Picture::deferred([] { return QImage(); }, marked.size());
-    small.setReadyMade(marked);
+    small.setReadyMade({marked});
     QCOMPARE(small.image(), marked);
     QVERIFY(tk::Picture().scaled(QSize(10, 5)).isNull() && tk::Picture().image().isNull());  // no picture
 }

@@ -59,8 +59,8 @@ start=$(date +%s)
 nice -n 19 cmake --build "$build/game" -j "$jobs" --target tavlin-quorvane
 echo "Built the game in $(( $(date +%s) - start )) s"
 shown=$(find "$build/game/catalog/shown" -type f 2>/dev/null | wc -l)
-[ "$shown" -eq 102 ] || { echo "The board-size pixels were not made ($shown of 102 files)" >&2; exit 1; }
-echo "Embedded the board-size pixels of all 101 pictures, made by $maker"
+[ "$shown" -eq 203 ] || { echo "The board-size pixels were not made ($shown of 203 files)" >&2; exit 1; }
+echo "Embedded the board-size and uncovered pixels of all 101 pictures, made by $maker"
 
 # The folder a player unzips: the program and the plugins Qt loads by name
 # at run time, then every DLL these import that Windows does not have.

@@ -2,9 +2,10 @@
 // A picture object: an image at its own pixel size, shared cheaply. A picture
 // made from its file knows its size from the file's header (or is told it) and
 // decodes its pixels only when they are first needed. A picture may also carry
-// its pixels ready-made at the size it is mostly shown at.
+// its pixels ready-made at the sizes it is mostly shown at.
 // A null Picture stands for "no picture".
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <functional>
 #include <memory>
@@ -27,17 +28,17 @@ public:
     const QImage &image() const;
     // The picture smoothly stretched to `target` pixels.
     QImage scaled(QSize target) const;
-    // Gives the picture its pixels ready-made at one size it is shown at:
-    // shown at that size, it needs neither decoding nor scaling. They must be
-    // what scaled() makes at that size, or at the picture's own size what decoding makes.
-    void setReadyMade(const QImage &ready);
+    // Gives the picture its pixels ready-made at the sizes it is shown at:
+    // shown at one of them, it needs neither decoding nor scaling. Each must be
+    // what scaled() makes at its size, or at the picture's own size what decoding makes.
+    void setReadyMade(QList<QImage> ready);
 
 private:
     struct Data {
         QSize size;
         std::function<QImage()> decode;  // where the pixels come from, when not decoded yet
         QImage image;     // the full pixels, once decoded
-        QImage ready;     // the pixels at one shown size, made ahead
+        QList<QImage> ready;  // the pixels at the sizes it is shown at, made ahead
     };
     std::shared_ptr<Data> m_data;
 };
