@@ -1,7 +1,5 @@
 #include "toolkit/Picture.h"
 
-#include <algorithm>
-
 namespace tk {
 
 Picture::Picture(QImage image)
@@ -20,23 +18,11 @@ Picture Picture::deferred(std::function<QImage()> decode, QSize size)
     return picture;
 }
 
-namespace {
-
-const QImage *readyAt(const QList<QImage> &ready, QSize size)
-{
-    const auto found = std::find_if(ready.begin(), ready.end(), [size](const QImage &r) { return r.size() == size; });
-    return found == ready.end() ? nullptr : &*found;
-}
-
-} // namespace
-
 const QImage &Picture::image() const
 {
     static const QImage empty;
     if (!m_data)
         return empty;
-    if (const QImage *whole = readyAt(m_data->ready, m_data->size); whole && m_data->image.isNull())
-        m_data->image = *whole;
     if (m_data->image.isNull() && m_data->decode)
         m_data->image = m_data->decode();
     return m_data->image;
@@ -52,8 +38,10 @@ QImage Picture::scaled(QSize target) const
 {
     if (isNull() || target.isEmpty())
         return {};
-    if (const QImage *ready = readyAt(m_data->ready, target))
-        return *ready;
+    for (const QImage &ready : m_data->ready) {
+        if (ready.size() == target)
+            return ready;
+    }
     return image().scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
