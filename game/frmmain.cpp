@@ -49,6 +49,15 @@ void frmmain::bindArrays()
     m_lblforindex = makeArray<tk::Label>(QStringLiteral("lblforindex"));
     m_txtanswer->KeyPress = std::bind_front(&frmmain::txtanswer_KeyPress, this);
     m_txtanswer->Change = std::bind_front(&frmmain::txtanswer_Change, this);
+    // The first board's controls are made with the window's own, while the
+    // intro still plays, in the order the board loads them: Start then only
+    // deals the game and places them.
+    for (int s = 1; s <= 15; ++s) {
+        m_pic->makeAhead(s);
+        m_lblPictureName->makeAhead(s);
+        m_txtanswer->makeAhead(s);
+        m_lblforindex->makeAhead(s);
+    }
 }
 
 void frmmain::Form_Load()

@@ -181,8 +181,9 @@ void ToolkitTests::loadingTwiceOrUnloadingMissingElementRaises()
     QCOMPARE(numberOf([&] { boxes(1); }), int(tk::ElementMissing));
 }
 
-// An unloaded element is gone; one loaded after it is new, in the tab order
-// after the template and heard by the array under its own Index.
+// An element made ahead is hidden and not loaded until its first load takes
+// it. An unloaded element is gone; one loaded after it is new, in the tab
+// order after the template and heard by the array under its own Index.
 void ToolkitTests::unloadedElementIsGoneAndTheNextIsHeardUnderItsIndex()
 {
     QWidget container;
@@ -194,8 +195,13 @@ void ToolkitTests::unloadedElementIsGoneAndTheNextIsHeardUnderItsIndex()
     tk::ControlArray<tk::TextBox> boxes(d, &container);
     QList<int> keys;
     boxes.KeyPress = [&keys](int Index, int &) { keys << Index; };
+    boxes.makeAhead(1);
+    boxes.makeAhead(2);
+    const QPointer<tk::TextBox> ahead = container.findChild<tk::TextBox *>(QStringLiteral("txtanswer(1)"));
+    QVERIFY(ahead && ahead->isHidden() && !boxes.exists(1));
     boxes.load(1);
     const QPointer<tk::TextBox> first = &boxes(1);
+    QCOMPARE(first.data(), ahead.data());
     first->setText(QStringLiteral("WATCH"));
     boxes.unload(1);
     QVERIFY(first.isNull());

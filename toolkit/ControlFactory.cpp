@@ -68,6 +68,28 @@ QStringList familiesFor(const QString &face)
     return families;
 }
 
+// A new control of type T in `container` with the common designed properties.
+template <class T>
+T *made(const ControlDesign &d, QWidget *container)
+{
+    auto *control = new T(container);
+    control->setName(d.name);
+    control->setAccessibleName(d.accessibleName);
+    if (d.font)
+        control->setFont(designedFont(control->font(), *d.font));
+    if (d.kind != ControlKind::Line) {
+        control->setLeft(d.left);
+        control->setTop(d.top);
+        control->setWidth(d.width);
+        control->setHeight(d.height);
+    }
+    if (d.backColor)
+        control->setBackColor(*d.backColor);
+    control->setEnabled(d.enabled);
+    control->setVisible(d.visible);
+    return control;
+}
+
 } // namespace
 
 QFont designedFont(QFont font, const FontDesign &design)
@@ -101,32 +123,6 @@ void applyBackColor(QWidget *w, OleColor stored)
     }
     w->setPalette(palette);
 }
-
-namespace {
-
-// A new control of type T in `container` with the common designed properties.
-template <class T>
-T *made(const ControlDesign &d, QWidget *container)
-{
-    auto *control = new T(container);
-    control->setName(d.name);
-    control->setAccessibleName(d.accessibleName);
-    if (d.font)
-        control->setFont(designedFont(control->font(), *d.font));
-    if (d.kind != ControlKind::Line) {
-        control->setLeft(d.left);
-        control->setTop(d.top);
-        control->setWidth(d.width);
-        control->setHeight(d.height);
-    }
-    if (d.backColor)
-        control->setBackColor(*d.backColor);
-    control->setEnabled(d.enabled);
-    control->setVisible(d.visible);
-    return control;
-}
-
-} // namespace
 
 QObject *createControl(const ControlDesign &d, QWidget *container)
 {

@@ -18,10 +18,6 @@
 
 namespace tk {
 
-namespace {
-int loadedForms = 0;
-} // namespace
-
 Form::Form(FormDesign design, QWidget *parent)
     : QMainWindow(parent)
     , m_design(std::move(design))
@@ -34,11 +30,6 @@ Form::~Form()
 {
     if (m_loaded)
         --loadedForms;
-}
-
-int Form::loadedCount()
-{
-    return loadedForms;
 }
 
 void Form::prepare()

@@ -107,6 +107,7 @@ void attach()
         // Every other mode goes on to the game, as a click on Start does.
         afterFirstPaint(isMain, [m](QWidget *main) { onBoard(m, *qobject_cast<game::frmmain *>(main)); });
         const auto pressStart = [](intro::frmRadavirar *intro) {
+            report("start_press_ns", double(monotonicNs()));
             report("start_press_cpu_ms", cpuSeconds() * 1000);
             intro->cmdok_Click();
         };

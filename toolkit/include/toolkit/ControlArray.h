@@ -3,7 +3,8 @@
 // is the designed template and stays hidden; element n is created from the
 // template's design, with every designed property, and starts hidden.
 // An unloaded element is destroyed. The elements raise their events through
-// the array, with their Index: a handler is bound once, to the array.
+// the array, with their Index: a handler is bound once, to the array. An
+// element may be made ahead, before its first load, which then only takes it.
 #include "toolkit/ControlFactory.h"
 #include "toolkit/Design.h"
 #include "toolkit/RuntimeError.h"
@@ -32,7 +33,7 @@ public:
             madeTemplate->setName(QStringLiteral("%1(0)").arg(m_design.name));
             m_items[0] = madeTemplate;
         } else {
-            add(0, m_design.visible);
+            m_items[0] = make(0, m_design.visible);
         }
     }
     // The elements' handlers reach the array itself: it stays where it was made.
@@ -61,7 +62,16 @@ public:
             tk::raise(SubscriptOutOfRange);
         if (exists(index))
             tk::raise(AlreadyLoaded);
-        add(index, false);
+        auto ahead = m_ahead.extract(index);
+        m_items[index] = ahead && !ahead.mapped().isNull() ? ahead.mapped().data() : make(index, false);
+    }
+
+    // Makes element `index` now, hidden and not loaded, for its first load to
+    // take: that load then costs nothing. An unloaded element is never taken again.
+    void makeAhead(int index)
+    {
+        if (!exists(index) && !m_ahead.contains(index))
+            m_ahead[index] = make(index, false);
     }
 
     // Destroys element `index`; raises ElementMissing when absent, InvalidCall for the template.
@@ -79,7 +89,7 @@ public:
     std::function<void(int Index)> Change;
 
 private:
-    void add(int index, bool visible)
+    T *make(int index, bool visible)
     {
         auto *control = qobject_cast<T *>(createControl(m_design, m_container));
         if (!control)
@@ -100,12 +110,13 @@ private:
         control->setVisible(visible);
         if (m_design.tabIndex >= 0)
             TabOrder::place(control);
-        m_items[index] = control;
+        return control;
     }
 
     ControlDesign m_design;
     QPointer<QWidget> m_container;
     std::map<int, QPointer<T>> m_items;
+    std::map<int, QPointer<T>> m_ahead;  // made, not loaded yet
 };
 
 } // namespace tk

@@ -60,7 +60,7 @@ public:
     bool hasPainted() const;
 
     // Windows loaded now.
-    static int loadedCount();
+    static int loadedCount() { return loadedForms; }
 
     // Builds the window ahead, unseen and not loaded, once, with what its
     // first paint needs: its controls and menus, every font they are set in
@@ -91,6 +91,7 @@ private:
     bool m_built = false;
     bool m_loaded = false;
     bool m_unloading = false;
+    static inline int loadedForms = 0;
 };
 
 } // namespace tk
