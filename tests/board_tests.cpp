@@ -101,6 +101,9 @@ void BoardTests::everyControlStandsWhereTheLayoutPutsIt()
     QCOMPARE(f.cmdgiveup->geometry(), at(9550, 6700, 1455, 375));
     QCOMPARE(f.cmdsubmit->Caption() + f.cmdgiveup->Caption(), QStringLiteral("SubmitGive Up"));
     QCOMPARE(f.Shape1->geometry(), at(7700, 550, 3600, 6000));
+    // The clock frames have no caption: screen readers hear them by these names.
+    QCOMPARE(QStringList({f.Frame3->accessibleName(), f.Frame1->accessibleName(), f.Frame2->accessibleName()}),
+             QStringList({QStringLiteral("Seconds shown"), QStringLiteral("Time Remaining"), QStringLiteral("Time Passed")}));
 }
 
 void BoardTests::everyNameStandsRightAboveItsPictureWhateverTheFittedHeights()

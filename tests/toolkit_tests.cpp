@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QImageWriter>
+#include <QInputMethodEvent>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QStyle>
@@ -43,6 +44,7 @@ private slots:
     void pictureBoxTakesItsPictureSizeAndForgetsPaintOnNewPicture();
     void textBoxDrawsItsOwnSunkenBorderUnderEveryStyle();
     void aDisabledBoxStillShowsItsTextDark();
+    void aKeyItsHandlerSetsToZeroNeverReachesTheBox();
     void unloadingAWindowNeverLoadedChangesNothing();
     void theMessageBoxShowsMarkupAsIt();
     void paintHidesThePictureBeneathAndShowsTheWindowThroughItsClearParts();
@@ -365,6 +367,19 @@ void ToolkitTests::textBoxDrawsItsOwnSunkenBorderUnderEveryStyle()
     QVERIFY(qGray(fusion.pixel(1, 12)) < qGray(fusion.pixel(0, 12)));
     QVERIFY(qGray(fusion.pixel(0, 12)) < face && qGray(fusion.pixel(100, 0)) < face);
     QVERIFY(qGray(fusion.pixel(199, 12)) >= face && qGray(fusion.pixel(100, 24)) >= face);
+}
+
+void ToolkitTests::aKeyItsHandlerSetsToZeroNeverReachesTheBox()
+{
+    // Typed, or committed whole by an input method: a cancelled key leaves no trace.
+    QWidget window;
+    tk::TextBox box(&window);
+    box.onKeyPress = [](int &keyAscii) { keyAscii = keyAscii == 'x' ? 0 : keyAscii; };
+    QTest::keyClicks(&box, QStringLiteral("axb"));
+    QInputMethodEvent commit;
+    commit.setCommitString(QStringLiteral("cxd"));
+    QCoreApplication::sendEvent(&box, &commit);
+    QCOMPARE(box.Text(), QStringLiteral("abcd"));
 }
 
 void ToolkitTests::aDisabledBoxStillShowsItsTextDark()
