@@ -14,6 +14,7 @@
 #include "toolkit/Timer.h"
 
 #include <QBuffer>
+#include <QMetaEnum>
 #include <QFile>
 #include <QFontDatabase>
 #include <QImageWriter>
@@ -24,6 +25,8 @@
 #include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
+
+#include <map>
 
 class ToolkitTests : public QObject {
     Q_OBJECT
@@ -553,17 +556,42 @@ void ToolkitTests::designedFaceIsSetInTheOneInstalledFamilyThatStandsForIt()
 QTEST_MAIN(ToolkitTests)
 void ToolkitTests::darkDesktopPalettesGiveWayToTheStandardLightScheme()
 {
-    // What a light desktop gives today is what every desktop gets.
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    QCOMPARE(tk::standardPalette(), fusion->standardPalette());
-    tk::keepStandardPalette();
-
+    // The standard light scheme, role by role: enabled (active and inactive), disabled.
+    const std::map<QPalette::ColorRole, std::pair<QRgb, QRgb>> scheme = {
+        {QPalette::WindowText, {0xff000000, 0xffbebebe}}, {QPalette::Button, {0xffefefef, 0xffefefef}},
+        {QPalette::Light, {0xffffffff, 0xffffffff}}, {QPalette::Midlight, {0xffcacaca, 0xffcacaca}},
+        {QPalette::Dark, {0xff9f9f9f, 0xffbebebe}}, {QPalette::Mid, {0xffb8b8b8, 0xffb8b8b8}},
+        {QPalette::Text, {0xff000000, 0xffbebebe}}, {QPalette::BrightText, {0xffffffff, 0xffffffff}},
+        {QPalette::ButtonText, {0xff000000, 0xffbebebe}}, {QPalette::Base, {0xffffffff, 0xffefefef}},
+        {QPalette::Window, {0xffefefef, 0xffefefef}}, {QPalette::Shadow, {0xff767676, 0xffb1b1b1}},
+        {QPalette::Highlight, {0xff308cc6, 0xff919191}}, {QPalette::HighlightedText, {0xffffffff, 0xffffffff}},
+        {QPalette::Link, {0xff0000ff, 0xff0000ff}}, {QPalette::LinkVisited, {0xffff00ff, 0xffff00ff}},
+        {QPalette::AlternateBase, {0xfff7f7f7, 0xfff7f7f7}}, {QPalette::NoRole, {0xff000000, 0xff000000}},
+        {QPalette::ToolTipBase, {0xffffffdc, 0xffffffdc}}, {QPalette::ToolTipText, {0xff000000, 0xff000000}},
+        {QPalette::PlaceholderText, {0x80000000, 0x80000000}},
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        {QPalette::Accent, {0xff308cc6, 0xff919191}},
+#endif
+    };
+    // Every role of this Qt is set, so that none comes from the desktop; a
+    // role Qt adds fails here until the scheme names it.
+    const QPalette standard = tk::standardPalette();
     QPalette dark(QColor(240, 240, 240), QColor(50, 50, 50));
-    dark.setColor(QPalette::Base, QColor(36, 36, 36));
-    dark.setColor(QPalette::HighlightedText, QColor(240, 240, 240));
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        QVERIFY2(scheme.count(role), QMetaEnum::fromType<QPalette::ColorRole>().valueToKey(r));
+        for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            QVERIFY(standard.isBrushSet(group, role));
+            const QRgb expected = group == QPalette::Disabled ? scheme.at(role).second : scheme.at(role).first;
+            QCOMPARE(standard.color(group, role).rgba(), expected);
+            dark.setColor(group, role, QColor(20 + r, 30, 40));  // a desktop that names every role
+        }
+    }
+    tk::keepStandardPalette();
     // As a desktop hands its palette over: to the whole program, or to one kind of control.
     for (const char *className : {static_cast<const char *>(nullptr), "QLabel", "QLineEdit", "QMenuBar"}) {
         QApplication::setPalette(dark, className);
+        QCOMPARE(QApplication::palette(className), standard);
         // The system colours the designs name, as the standard light scheme has them.
         const struct { tk::OleColor stored; QColor expected; } named[] = {
             {0x80000005, Qt::white}, {0x80000008, Qt::black}, {0x80000009, Qt::white},

@@ -4,6 +4,9 @@
 #include <QPalette>
 #include <QPointer>
 
+#include <algorithm>
+#include <vector>
+
 namespace tk {
 
 namespace {
@@ -22,6 +25,50 @@ QColor systemColour(int index)
     case 18: return Qt::black;              // button text
     default: return QColor(239, 239, 239);  // button face and the rest
     }
+}
+
+// One role of the standard light scheme: its colour when enabled (active
+// and inactive alike) and when disabled.
+struct SchemeRole {
+    QPalette::ColorRole role;
+    QColor normal;
+    QColor disabled;
+};
+
+// The standard light scheme, role by role, as the designs were made on it.
+std::vector<SchemeRole> schemeRoles()
+{
+    const QColor face = systemColour(15), text = systemColour(8), greyText = systemColour(17);
+    const QColor base = systemColour(5), white(255, 255, 255), highlight = systemColour(13), greyHighlight(145, 145, 145);
+    QColor placeholder = text;
+    placeholder.setAlpha(128);
+    const auto same = [](QPalette::ColorRole role, QColor colour) { return SchemeRole{role, colour, colour}; };
+    return {
+        {QPalette::WindowText, text, greyText},
+        same(QPalette::Button, face),
+        same(QPalette::Light, white),
+        same(QPalette::Midlight, QColor(202, 202, 202)),
+        {QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190)},
+        same(QPalette::Mid, QColor(184, 184, 184)),
+        {QPalette::Text, text, greyText},
+        same(QPalette::BrightText, white),
+        {QPalette::ButtonText, systemColour(18), greyText},
+        {QPalette::Base, base, face},
+        same(QPalette::Window, face),
+        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
+        {QPalette::Highlight, highlight, greyHighlight},
+        same(QPalette::HighlightedText, systemColour(14)),
+        same(QPalette::Link, QColor(0, 0, 255)),
+        same(QPalette::LinkVisited, QColor(255, 0, 255)),
+        same(QPalette::AlternateBase, QColor(247, 247, 247)),
+        same(QPalette::NoRole, text),
+        same(QPalette::ToolTipBase, QColor(255, 255, 220)),
+        same(QPalette::ToolTipText, text),
+        same(QPalette::PlaceholderText, placeholder),
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+        {QPalette::Accent, highlight, greyHighlight},
+#endif
+    };
 }
 
 // The classes whose palettes a platform theme may set on their own.
@@ -69,28 +116,21 @@ QColor toQColor(OleColor stored)
 
 QPalette standardPalette()
 {
-    const QColor face = systemColour(15);
-    const QColor text = systemColour(8);
-    const QColor dark = face.darker(150);
-    const QColor mid = face.darker(130);
-    QPalette palette(text, face, face.lighter(150), dark, mid, text, systemColour(5));
-    palette.setBrush(QPalette::Midlight, mid.lighter(110));
-    palette.setBrush(QPalette::Button, face);
-    palette.setBrush(QPalette::Shadow, dark.darker(135));
-    palette.setBrush(QPalette::HighlightedText, systemColour(14));
-    const QColor greyText = systemColour(17);
-    palette.setBrush(QPalette::Disabled, QPalette::Text, greyText);
-    palette.setBrush(QPalette::Disabled, QPalette::WindowText, greyText);
-    palette.setBrush(QPalette::Disabled, QPalette::ButtonText, greyText);
-    palette.setBrush(QPalette::Disabled, QPalette::Base, face);
-    palette.setBrush(QPalette::Disabled, QPalette::Dark, QColor(209, 209, 209).darker(110));
-    palette.setBrush(QPalette::Disabled, QPalette::Shadow, dark.darker(135).lighter(150));
-    palette.setBrush(QPalette::Active, QPalette::Highlight, systemColour(13));
-    palette.setBrush(QPalette::Inactive, QPalette::Highlight, systemColour(13));
-    palette.setBrush(QPalette::Disabled, QPalette::Highlight, QColor(145, 145, 145));
-    QColor placeholder = text;
-    placeholder.setAlpha(128);
-    palette.setBrush(QPalette::PlaceholderText, placeholder);
+    QPalette palette;
+    const std::vector<SchemeRole> table = schemeRoles();
+    const SchemeRole &highlight = *std::find_if(table.begin(), table.end(),
+                                                [](const SchemeRole &r) { return r.role == QPalette::Highlight; });
+    // Every role is set, so none is resolved from the desktop's palette; a
+    // role the table does not know, from a later Qt, takes the highlight's
+    // colours, as Qt gives its accent when none is set.
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+        const auto role = static_cast<QPalette::ColorRole>(r);
+        const auto named = std::find_if(table.begin(), table.end(), [role](const SchemeRole &e) { return e.role == role; });
+        const SchemeRole &entry = named != table.end() ? *named : highlight;
+        palette.setBrush(QPalette::Active, role, entry.normal);
+        palette.setBrush(QPalette::Inactive, role, entry.normal);
+        palette.setBrush(QPalette::Disabled, role, entry.disabled);
+    }
     return palette;
 }
 

@@ -11,7 +11,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "e2e"))
 
 import screens  # noqa: E402
-from tq_e2e import Session, check, wait_until  # noqa: E402
+from tq_e2e import Session, Role, check, wait_until  # noqa: E402
 
 
 
@@ -62,11 +62,11 @@ def take(s, out):
         s.type(text)
         s.key("Return")
     wait_until(lambda: s.text_of(board.answer(11)) == words[1], 10, "the last answers to be typed")
-    s.click(s.find(window, "push button", "Submit"))
+    s.click(s.find(window, Role.PUSH_BUTTON, "Submit"))
     wait_until(lambda: screens.result_box(s), 10, "the result box")
     wait_until(lambda: screens.prompt_of(s, screens.result_box(s)), 5, "the result")
     save(s, os.path.join(out, "result.png"), *window_box(s, window))
-    s.click(s.find(screens.result_box(s), "push button", "OK"))
+    s.click(s.find(screens.result_box(s), Role.PUSH_BUTTON, "OK"))
     screens.focus_main(s)
     s.key("ctrl+q")
     check(s.wait_for_exit(10) == 0, "the game did not end cleanly")

@@ -5,14 +5,14 @@ import re
 import sys
 
 import screens
-from tq_e2e import check, check_equal, wait_until
+from tq_e2e import Role, check, check_equal, wait_until
 
 
 def unnamed(s, window):
     """The showing controls that a screen reader would read out as nothing."""
     bad = []
     for node, role, name, showing in s.snapshot(window):
-        if not showing or role in ("frame", "filler", "panel", "menu bar", "popup menu"):
+        if not showing or role in (Role.FRAME, Role.FILLER, Role.PANEL, Role.MENU_BAR, Role.POPUP_MENU):
             continue  # containers: they are passed through, not read
         if not name.strip():
             bad.append(role)
@@ -56,7 +56,7 @@ def controls_are_named_and_covered_words_stay_hidden(s):
     screens.launch_to_rules(s)
     intro = screens.intro(s)
     check_every_control_named(s, intro, "intro")
-    check_equal(sorted(b.name for b in s.find_all(intro, "push button", showing=True)),
+    check_equal(sorted(b.name for b in s.find_all(intro, Role.PUSH_BUTTON, showing=True)),
                 ["Cancel", "Start"], "the intro's buttons")
     s.click(screens.showing_button(s, intro, "Start"))
     window = wait_until(lambda: screens.main(s), 20, "the main window")
@@ -68,21 +68,21 @@ def controls_are_named_and_covered_words_stay_hidden(s):
     count = wait_until(lambda: screens.memorise_count(s), 5, "the memorise count")
     check(re.fullmatch(r"\d{1,2}", count), f"the memorise count reads {count!r}")
     check_every_control_named(s, window, "memorise")
-    check_equal(sorted(b.name for b in s.find_all(window, "push button", showing=True)),
+    check_equal(sorted(b.name for b in s.find_all(window, Role.PUSH_BUTTON, showing=True)),
                 ["Give Up", "Submit"], "the main window's buttons")
-    check_equal(sorted(n for _, role, n, _ in s.snapshot(window) if role == "text"),
+    check_equal(sorted(n for _, role, n, _ in s.snapshot(window) if role == Role.TEXT),
                 sorted([f"Answer {n}" for n in range(1, 16)] + [""]), "answer boxes (and the hidden template)")
 
     # The menu by its captions, each item with its shortcut.
-    menu = s.find(window, "menu item", "Game")
+    menu = s.find(window, Role.MENU_ITEM, "Game")
     s.click(menu)
-    items = wait_until(lambda: [i for i in s.find_all(window, "menu item", showing=True) if i.name != "Game"],
+    items = wait_until(lambda: [i for i in s.find_all(window, Role.MENU_ITEM, showing=True) if i.name != "Game"],
                        5, "the Game menu to open")
     check_equal([i.name for i in items], ["New Game", "Exit"], "the Game menu's items")
     bindings = [i.queryAction().getKeyBinding(0) for i in items]
     check(all(bindings), f"menu items without a shortcut a screen reader can tell: {bindings}")
     s.key("Escape")
-    wait_until(lambda: not [i for i in s.find_all(window, "menu item", showing=True) if i.name != "Game"],
+    wait_until(lambda: not [i for i in s.find_all(window, Role.MENU_ITEM, showing=True) if i.name != "Game"],
                5, "the menu to close")
 
     # Recall: the words are gone from everything a screen reader can reach.
@@ -95,9 +95,9 @@ def controls_are_named_and_covered_words_stay_hidden(s):
     check_equal(pictures, sorted(f"Picture {n}" for n in range(1, 16)), "the pictures' names")
 
     # Give Up uncovers the words; the pictures' own names still hold no word.
-    s.click(s.find(window, "push button", "Give Up"))
+    s.click(s.find(window, Role.PUSH_BUTTON, "Give Up"))
     wait_until(lambda: screens.Board(s).words() == words, 10, "Give Up to uncover every name")
-    given_away = [g for g in words_given_away(s, window, words) if g[0] != "label"]
+    given_away = [g for g in words_given_away(s, window, words) if g[0] != Role.LABEL]
     check(not given_away, f"words given away by other than the name labels: {given_away}")
 
 

@@ -6,7 +6,7 @@ import os
 import sys
 
 import screens
-from tq_e2e import check, check_equal, wait_until
+from tq_e2e import Role, check, check_equal, wait_until
 
 # Catalog words; the first that is not on the board is typed as a wrong answer.
 OFF_BOARD_CANDIDATES = ["PIANO", "CAMERA", "HORSE"]
@@ -62,10 +62,10 @@ def a_whole_game_is_scored_as_typed(s):
         s.key("Return")
         if n < 15:
             wait_until(lambda: s.focused(board.answer(n + 1)), 5, f"Enter to move on to box {n + 1}")
-    submit = s.find(board.window, "push button", "Submit")
+    submit = s.find(board.window, Role.PUSH_BUTTON, "Submit")
     wait_until(lambda: s.focused(submit), 5, "Enter in the last box to move on to Submit")
     # Tab goes on from Submit to Give Up and round to box 1; Shift+Tab comes back.
-    give_up = s.find(board.window, "push button", "Give Up")
+    give_up = s.find(board.window, Role.PUSH_BUTTON, "Give Up")
     for key, target, what in (("Tab", give_up, "Give Up"), ("Tab", board.answer(1), "box 1"),
                               ("shift+Tab", give_up, "Give Up"), ("shift+Tab", submit, "Submit")):
         s.key(key)
@@ -91,7 +91,7 @@ def a_whole_game_is_scored_as_typed(s):
     for n in range(1, 16):
         check(not s.enabled(after.answer(n)), f"answer box {n} still takes input after scoring")
 
-    ok = s.find(box, "push button", "OK")
+    ok = s.find(box, Role.PUSH_BUTTON, "OK")
     s.click(ok)
     wait_until(lambda: screens.result_box(s) is None, 10, "the result box to close")
 

@@ -5,12 +5,12 @@ import sys
 import time
 
 import screens
-from tq_e2e import Failure, check, check_equal, wait_until
+from tq_e2e import Failure, Role, check, check_equal, wait_until
 
 
 def read_intro(s, window):
-    shown = frozenset(lbl.name for lbl in s.find_all(window, "label", showing=True))
-    buttons = frozenset(b.name for b in s.find_all(window, "push button", showing=True))
+    shown = frozenset(lbl.name for lbl in s.find_all(window, Role.LABEL, showing=True))
+    buttons = frozenset(b.name for b in s.find_all(window, Role.PUSH_BUTTON, showing=True))
     return shown, buttons
 
 

@@ -1,7 +1,7 @@
 """What the game's windows look like to a screen reader and to the eye."""
 import re
 
-from tq_e2e import Failure, check, check_equal, wait_until
+from tq_e2e import Failure, Role, check, check_equal, wait_until
 
 INTRO_TITLE = "Tavlin Quorvane"
 MAIN_TITLE = "Tavlin Quorvane - Game created by "
@@ -13,17 +13,17 @@ WHITE = (255, 255, 255)
 
 
 def intro(s):
-    return next((w for w in s.windows() if w.getRoleName() == "frame" and w.name == INTRO_TITLE), None)
+    return next((w for w in s.windows() if s.role(w) == Role.FRAME and w.name == INTRO_TITLE), None)
 
 
 def main(s):
     """The main window while it is on screen (it may be made, unseen, while the intro shows)."""
-    window = s.window("frame", MAIN_TITLE)
+    window = s.window(Role.FRAME, MAIN_TITLE)
     return window if window is not None and s.showing(window) else None
 
 
 def showing_button(s, window, caption):
-    buttons = [b for b in s.find_all(window, "push button", caption) if s.showing(b)] if window else []
+    buttons = [b for b in s.find_all(window, Role.PUSH_BUTTON, caption) if s.showing(b)] if window else []
     return buttons[0] if buttons else None
 
 
@@ -49,9 +49,9 @@ class Board:
         check(window is not None, "no main window")
         self.window = window
         items = s.snapshot(window)
-        labels = [(node, s.extents(node)) for node, role, _, showing in items if role == "label" and showing]
-        pictures = {name: node for node, role, name, _ in items if role == "filler" and name.startswith("Picture ")}
-        self.answers = {name: node for node, role, name, _ in items if role == "text" and name.startswith("Answer ")}
+        labels = [(node, s.extents(node)) for node, role, _, showing in items if role == Role.LABEL and showing]
+        pictures = {name: node for node, role, name, _ in items if role == Role.FILLER and name.startswith("Picture ")}
+        self.answers = {name: node for node, role, name, _ in items if role == Role.TEXT and name.startswith("Answer ")}
         self.pictures, self.names = [], []
         for n in range(1, 16):
             picture = pictures.get(f"Picture {n}")
@@ -77,7 +77,7 @@ class Board:
 
 def memorise_count(s):
     """The memorise seconds as shown (the number before "Seconds"), or None."""
-    for frame in s.find_all(main(s), "frame", showing=True):
+    for frame in s.find_all(main(s), Role.FRAME, showing=True):
         names = [label.name for label in frame]
         if len(names) == 2 and names[1] == "Seconds":
             return names[0]
@@ -87,7 +87,7 @@ def memorise_count(s):
 def recall_clock(s):
     """(remaining minutes, remaining seconds, passed minutes, passed seconds) as shown, or None."""
     frames = {}
-    for frame in s.find_all(main(s), "frame", showing=True):
+    for frame in s.find_all(main(s), Role.FRAME, showing=True):
         names = [label.name for label in frame]
         if names and names[0] in ("Time Remaining:", "Time Passed :"):
             frames[names[0]] = names
@@ -100,7 +100,7 @@ def recall_clock(s):
 def focus_main(s):
     """Clicks a plain spot of the main window, as a person does to give it the
     keyboard (no window manager does it here): the memorise clock's frame."""
-    frame = next(f for f in s.find_all(main(s), "frame", showing=True)
+    frame = next(f for f in s.find_all(main(s), Role.FRAME, showing=True)
                  if [lbl.name for lbl in f][-1:] == ["Seconds"] and len(f) == 2)
     x, y, w, h = s.extents(frame)
     s.xdotool("mousemove", "--sync", str(x + 4), str(y + h // 2), "click", "1")
@@ -118,11 +118,11 @@ def in_memorise_with_names(s):
 
 
 def result_box(s):
-    return s.window("alert")
+    return s.window(Role.ALERT)
 
 
 def prompt_of(s, box):
-    labels = [lbl.name for lbl in s.find_all(box, "label", showing=True)]
+    labels = [lbl.name for lbl in s.find_all(box, Role.LABEL, showing=True)]
     check(len(labels) == 1, f"the result box shows {len(labels)} texts: {labels!r}")
     return labels[0]
 

@@ -7,7 +7,7 @@ import sys
 
 import screens
 import tq_e2e
-from tq_e2e import check, wait_until
+from tq_e2e import Role, check, wait_until
 
 # GNOME's dark style, as Qt takes it from GTK (which also brings GTK's own
 # accessibility bridge: the game must keep answering the bus through Qt's).
@@ -26,7 +26,7 @@ class ManagedDesktop(tq_e2e.Session):
     def extents(self, node):
         x, y, w, h = super().extents(node)
         window = node
-        while window.parent is not None and window.parent.getRoleName() != "application":
+        while window.parent is not None and self.role(window.parent) != Role.APPLICATION:
             window = window.parent
         ids = self.x_windows(re.sub(r"([.^$*+?()\[\]{}|\\])", r"\\\1", window.name))
         if len(ids) != 1:
@@ -65,14 +65,14 @@ def check_regions(s, regions):
 
 
 def labels(s, window, pattern):
-    return [n for n in s.find_all(window, "label", showing=True) if re.fullmatch(pattern, n.name)]
+    return [n for n in s.find_all(window, Role.LABEL, showing=True) if re.fullmatch(pattern, n.name)]
 
 
 def a_dark_desktop_theme_keeps_the_text_dark_on_light(s):
     s.helper("openbox")
     s.launch(env=DARK_DESKTOP)
     wait_until(lambda: screens.showing_button(s, screens.intro(s), "Start"), 20, "the intro's Start button")
-    rules = s.find(screens.intro(s), "label", screens.RULES)
+    rules = s.find(screens.intro(s), Role.LABEL, screens.RULES)
     wait_until(lambda: s.window_opacity(s.x_windows(screens.INTRO_TITLE)[0]) == 1.0, 10, "the rules fully shown")
     check_regions(s, [("the rules", rules)])
 
@@ -90,13 +90,13 @@ def a_dark_desktop_theme_keeps_the_text_dark_on_light(s):
     s.click(board.answer(1))
     s.type("zebra")
     wait_until(lambda: s.text_of(board.answer(1)) == "ZEBRA", 5, "box 1 to read ZEBRA")
-    clock = [n for n in s.find_all(window, "label", showing=True)
+    clock = [n for n in s.find_all(window, Role.LABEL, showing=True)
              if re.fullmatch(r"[0-9]+|Minutes|Seconds|Time Remaining:|Time Passed :", n.name)]
     check_regions(s, [("the clock", n) for n in clock] + [("a typed answer", board.answer(1))])
 
-    s.click(s.find(window, "push button", "Submit"))
+    s.click(s.find(window, Role.PUSH_BUTTON, "Submit"))
     box = wait_until(lambda: screens.result_box(s), 10, "the result box")
-    s.click(s.find(box, "push button", "OK"))
+    s.click(s.find(box, Role.PUSH_BUTTON, "OK"))
     wait_until(lambda: screens.result_box(s) is None, 10, "the result box to close")
     screen = s.grab()
     answer = screens.Board(s).answer(1)

@@ -23,6 +23,23 @@ APP_NAME = "tavlin-quorvane"
 SCREEN = (1280, 1024)
 
 
+class Role:
+    """The roles the scenarios look for, by the names of AT-SPI's constants
+    (Atspi.Role, pyatspi.ROLE_*). A library may rename a role's display name
+    (at-spi2-core 2.53 made "push button" "button"), never its constant."""
+    ALERT = "ALERT"
+    APPLICATION = "APPLICATION"
+    FILLER = "FILLER"
+    FRAME = "FRAME"
+    LABEL = "LABEL"
+    MENU_BAR = "MENU_BAR"
+    MENU_ITEM = "MENU_ITEM"
+    PANEL = "PANEL"
+    POPUP_MENU = "POPUP_MENU"
+    PUSH_BUTTON = "PUSH_BUTTON"
+    TEXT = "TEXT"
+
+
 class Failure(AssertionError):
     pass
 
@@ -137,6 +154,8 @@ class Session:
         import pyatspi
         from gi.repository import Atspi
         self.pyatspi, self.atspi = pyatspi, Atspi
+        names = [n for n in vars(Role) if not n.startswith("_")]
+        self.roles = {getattr(Atspi.Role, n): getattr(Role, n) for n in names}
         self.desktop = pyatspi.Registry.getDesktop(0)
         # Read every property afresh: the tree changes under us.
         self.desktop.set_cache_mask(Atspi.Cache.NONE)
@@ -232,7 +251,7 @@ class Session:
     def window(self, role, name_prefix=""):
         """The top-level window of `role` whose name starts with `name_prefix`, or None."""
         for w in self.windows():
-            if w.getRoleName() == role and w.name.startswith(name_prefix):
+            if self.role(w) == role and w.name.startswith(name_prefix):
                 return w
         return None
 
@@ -243,7 +262,7 @@ class Session:
             for child in node:
                 if child is None:
                     continue
-                if ((role is None or child.getRoleName() == role)
+                if ((role is None or self.role(child) == role)
                         and (name is None or (name(child.name) if callable(name) else child.name == name))
                         and (showing is None or self.showing(child) == showing)):
                     found.append(child)
@@ -252,13 +271,13 @@ class Session:
         return found
 
     def snapshot(self, root):
-        """Every object under `root` as (object, role, name, showing), read in one walk."""
+        """Every object under `root` as (object, role, name, showing), read in one walk; role as by role()."""
         items = []
 
         def walk(node):
             for child in node:
                 if child is not None:
-                    items.append((child, child.getRoleName(), child.name, self.showing(child)))
+                    items.append((child, self.role(child), child.name, self.showing(child)))
                     walk(child)
         walk(root)
         return items
@@ -267,6 +286,11 @@ class Session:
         items = self.find_all(root, role, name, showing)
         check(len(items) == 1, f"expected one {role} named {name!r}, found {len(items)}")
         return items[0]
+
+    def role(self, node):
+        """The node's role as one of Role's, or its AT-SPI constant when it is none of them."""
+        role = node.getRole()
+        return self.roles.get(role, role)
 
     def has_state(self, node, state):
         return node.getState().contains(state)

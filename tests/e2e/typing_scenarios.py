@@ -10,7 +10,7 @@ import time
 
 import screens
 import tq_e2e
-from tq_e2e import Failure, check, check_equal, wait_until
+from tq_e2e import Failure, Role, check, check_equal, wait_until
 
 # An m17n engine that composes after the letter: "a" is held until the next
 # key tells whether an accent follows ("a'" gives "á").
@@ -74,7 +74,7 @@ def a_whole_game_typed_through_a_composing_input_method(s):
             s.click(board.answer(n + 1))
         else:
             s.key("Return")
-    submit = s.find(board.window, "push button", "Submit")
+    submit = s.find(board.window, Role.PUSH_BUTTON, "Submit")
     wait_until(lambda: s.focused(submit), 20, "Enter in the last box to move on to Submit")
     expected = [w.upper() for w in typed[:14]] + ["é"]
 
@@ -96,7 +96,7 @@ def a_whole_game_typed_through_a_composing_input_method(s):
                 "Correct Answers:12\r\nPercentage :  80\r\nIntelligence Level is:  Above Average", "the result")
     expected[12] += " - Duplicate Entry"
     check_equal(boxes(), expected, "the answer boxes after scoring")
-    s.click(s.find(box, "push button", "OK"))
+    s.click(s.find(box, Role.PUSH_BUTTON, "OK"))
     wait_until(lambda: screens.result_box(s) is None, 10, "the result box to close")
     screens.focus_main(s)
     s.key("ctrl+q")
