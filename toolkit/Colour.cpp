@@ -61,7 +61,6 @@ std::vector<SchemeRole> schemeRoles()
         same(QPalette::Link, QColor(0, 0, 255)),
         same(QPalette::LinkVisited, QColor(255, 0, 255)),
         same(QPalette::AlternateBase, QColor(247, 247, 247)),
-        same(QPalette::NoRole, text),
         same(QPalette::ToolTipBase, QColor(255, 255, 220)),
         same(QPalette::ToolTipText, text),
         same(QPalette::PlaceholderText, placeholder),
@@ -125,6 +124,8 @@ QPalette standardPalette()
     // colours, as Qt gives its accent when none is set.
     for (int r = 0; r < QPalette::NColorRoles; ++r) {
         const auto role = static_cast<QPalette::ColorRole>(r);
+        if (role == QPalette::NoRole)  // names no colour: nothing paints with it
+            continue;
         const auto named = std::find_if(table.begin(), table.end(), [role](const SchemeRole &e) { return e.role == role; });
         const SchemeRole &entry = named != table.end() ? *named : highlight;
         palette.setBrush(QPalette::Active, role, entry.normal);

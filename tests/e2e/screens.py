@@ -1,4 +1,5 @@
 """What the game's windows look like to a screen reader and to the eye."""
+import os
 import re
 
 from tq_e2e import Failure, Role, check, check_equal, wait_until
@@ -75,9 +76,28 @@ class Board:
         return [screen.region(*self.s.extents(p)) for p in self.pictures]
 
 
+CATALOG_TABLE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "catalog", "table.tsv")
+
+
+def off_board_word(words):
+    """The name of a catalog picture that is not on this board."""
+    with open(CATALOG_TABLE) as table:
+        keys = [row.split("\t")[1] for row in table.read().splitlines()[2:]]  # past the header and "Think"
+    return next(k for k in keys if k.isalpha() and k not in words)
+
+
+# The clocks' frames, by the names the game gives them: their role is Qt's
+# choice (a frame in Qt 6.4, a panel in 6.8).
+CLOCK_FRAMES = ("Seconds shown", "Time Remaining", "Time Passed")
+
+
+def clock_frames(s):
+    return s.find_all(main(s), name=lambda n: n in CLOCK_FRAMES, showing=True)
+
+
 def memorise_count(s):
     """The memorise seconds as shown (the number before "Seconds"), or None."""
-    for frame in s.find_all(main(s), Role.FRAME, showing=True):
+    for frame in clock_frames(s):
         names = [label.name for label in frame]
         if len(names) == 2 and names[1] == "Seconds":
             return names[0]
@@ -87,7 +107,7 @@ def memorise_count(s):
 def recall_clock(s):
     """(remaining minutes, remaining seconds, passed minutes, passed seconds) as shown, or None."""
     frames = {}
-    for frame in s.find_all(main(s), Role.FRAME, showing=True):
+    for frame in clock_frames(s):
         names = [label.name for label in frame]
         if names and names[0] in ("Time Remaining:", "Time Passed :"):
             frames[names[0]] = names
@@ -100,8 +120,7 @@ def recall_clock(s):
 def focus_main(s):
     """Clicks a plain spot of the main window, as a person does to give it the
     keyboard (no window manager does it here): the memorise clock's frame."""
-    frame = next(f for f in s.find_all(main(s), Role.FRAME, showing=True)
-                 if [lbl.name for lbl in f][-1:] == ["Seconds"] and len(f) == 2)
+    frame = next(f for f in clock_frames(s) if f.name == "Seconds shown")
     x, y, w, h = s.extents(frame)
     s.xdotool("mousemove", "--sync", str(x + 4), str(y + h // 2), "click", "1")
 

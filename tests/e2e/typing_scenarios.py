@@ -15,7 +15,8 @@ from tq_e2e import Failure, Role, check, check_equal, wait_until
 # An m17n engine that composes after the letter: "a" is held until the next
 # key tells whether an accent follows ("a'" gives "á").
 ENGINE = "m17n:t:latn-post"
-OFF_BOARD_CANDIDATES = ["PIANO", "CAMERA", "HORSE"]
+# Seconds from a box taking the focus to the first key typed into it.
+SETTLE = 0.4
 
 
 class ImeSession(tq_e2e.Session):
@@ -53,7 +54,7 @@ def a_whole_game_typed_through_a_composing_input_method(s):
     screens.start_game(s)
     board = wait_until(lambda: screens.in_memorise_with_names(s), 10, "15 named pictures")
     words = board.words()
-    off_board = next(w for w in OFF_BOARD_CANDIDATES if w not in words)
+    off_board = screens.off_board_word(words)
     board = wait_until(lambda: screens.in_recall(s), 30, 'every name to read "Think"')
     s.click(board.answer(1))
     wait_until(lambda: s.focused(board.answer(1)), 5, "answer box 1 to take the focus")
@@ -64,9 +65,15 @@ def a_whole_game_typed_through_a_composing_input_method(s):
     # typist's pace. From boxes 1 to 7 and 13 to 15 Enter moves on at once;
     # from boxes 8 to 12 a click on the next box does, as soon as the keys
     # have come through and while the word's last letter is still being composed.
+    # Each word starts a moment after its box has the focus, as a person's
+    # does after Enter: Qt 6.8 with ibus 1.5.32 loses keys typed at once after
+    # a focus change, in a plain QLineEdit as much as here.
     typed = [w.lower() for w in words[:12]] + [words[0].lower(), off_board.lower(), "e'"]
     started = time.monotonic()
     for n, text in enumerate(typed, start=1):
+        if n > 1:
+            wait_until(lambda: s.focused(board.answer(n)), 5, f"answer box {n} to take the focus")
+            time.sleep(SETTLE)
         s.xdotool("type", "--delay", "40", text)
         if 8 <= n <= 12:
             wait_until(lambda: s.text_of(board.answer(n)) in (text[:-1].upper(), text.upper()), 5,

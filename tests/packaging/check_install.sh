@@ -44,7 +44,10 @@ check_tree() {
   done
   local desktop=$root/usr/share/applications/$app_id.desktop
   desktop-file-validate "$desktop" || fail "desktop entry"
-  appstreamcli validate-tree --no-net "$root" || fail "AppStream metadata"
+  local notes
+  notes=$(appstreamcli validate-tree --no-net "$root" 2>&1) || { echo "$notes" >&2; fail "AppStream metadata"; }
+  # AppStream 1.0 only notes it, but a software centre then shows no developer.
+  ! grep -q developer-info-missing <<<"$notes" || fail "AppStream: $notes"
   # The menu entry starts the installed program, found as a Debian user's
   # PATH finds it, and shows the installed icon.
   local exec
