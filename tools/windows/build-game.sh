@@ -68,7 +68,8 @@ rm -rf "$stage" "$build/$name.zip"
 mkdir -p "$stage/platforms" "$stage/styles" "$stage/imageformats"
 cp "$build/game/app/tavlin-quorvane.exe" "$stage/"
 cp "$qt/plugins/platforms/qwindows.dll" "$stage/platforms/"
-cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$stage/styles/"
+# The Windows style: qwindowsvistastyle up to Qt 6.6, qmodernwindowsstyle from 6.7.
+cp "$qt"/plugins/styles/*.dll "$stage/styles/"
 # BMP and PNG are read by Qt itself; these three come as plugins.
 for format in qjpeg qgif qico; do
   cp "$qt/plugins/imageformats/$format.dll" "$stage/imageformats/"
@@ -124,7 +125,7 @@ cp "$repo/LICENSE" "$stage/licences/tavlin-quorvane-GPL-3.0-or-later.txt"
 cp "$repo/packaging/copyright" "$stage/licences/copyright.txt"
 cp "$repo/catalog/CREDITS.md" "$stage/licences/picture-credits.md"
 cp -r "$repo/catalog/licenses" "$stage/licences/pictures"
-qt_src=$(tq_windows_cache)/src/qtbase
+qt_src=$(tq_windows_qt_source)
 for l in LGPL-3.0-only GPL-3.0-only; do
   cp "$qt_src/LICENSES/$l.txt" "$stage/licences/qt-$l.txt"
 done
@@ -133,14 +134,15 @@ mkdir -p "$stage/licences/fonts"
 for package in $(printf '%s\n' "${faces[@]}" | cut -d: -f1 | sort -u); do
   cp "/usr/share/doc/$package/copyright" "$stage/licences/fonts/$package-copyright.txt"
 done
-cat > "$stage/licences/README.txt" <<'EOF'
+qt_version=$(tq_windows_qt_version)
+cat > "$stage/licences/README.txt" <<EOF
 Tavlin Quorvane is free software under the GNU General Public License,
 version 3 or later (tavlin-quorvane-GPL-3.0-or-later.txt); copyright.txt and
 picture-credits.md list the authors and licences of its pictures.
 
-The Qt 6.4.2 DLLs and plugins are Qt's base libraries, used under the GNU
+The Qt $qt_version DLLs and plugins are Qt's base libraries, used under the GNU
 Lesser General Public License, version 3 (qt-LGPL-3.0-only.txt), built
-unmodified from Debian's qt6-base 6.4.2 source package. libstdc++-6.dll and
+unmodified from Debian's qt6-base $qt_version source package. libstdc++-6.dll and
 libgcc_s_seh-1.dll are GCC's runtime (GPL-3.0 with the GCC Runtime Library
 Exception); libwinpthread-1.dll is mingw-w64's thread library (MIT licence).
 
