@@ -66,7 +66,7 @@ def take(s, out):
     wait_until(lambda: screens.result_box(s), 10, "the result box")
     wait_until(lambda: screens.prompt_of(s, screens.result_box(s)), 5, "the result")
     save(s, os.path.join(out, "result.png"), *window_box(s, window))
-    s.click(s.find(screens.result_box(s), Role.PUSH_BUTTON, "OK"))
+    s.click(s.find(screens.result_box(s), Role.PUSH_BUTTON))
     screens.focus_main(s)
     s.key("ctrl+q")
     check(s.wait_for_exit(10) == 0, "the game did not end cleanly")

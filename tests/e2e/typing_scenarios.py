@@ -103,7 +103,7 @@ def a_whole_game_typed_through_a_composing_input_method(s):
                 "Correct Answers:12\r\nPercentage :  80\r\nIntelligence Level is:  Above Average", "the result")
     expected[12] += " - Duplicate Entry"
     check_equal(boxes(), expected, "the answer boxes after scoring")
-    s.click(s.find(box, Role.PUSH_BUTTON, "OK"))
+    s.click(s.find(box, Role.PUSH_BUTTON))
     wait_until(lambda: screens.result_box(s) is None, 10, "the result box to close")
     screens.focus_main(s)
     s.key("ctrl+q")
